@@ -1,0 +1,56 @@
+#include "platform/widgets/FileDialog.h"
+
+#include <QFileDialog>
+
+namespace brivane::platform {
+
+namespace {
+bool scripted = false;
+QList<QString> nextNames;
+} // namespace
+
+void FileDialog::setScripted(bool value)
+{
+    scripted = value;
+}
+
+void FileDialog::setNextNames(const QList<QString>& names)
+{
+    nextNames = names;
+}
+
+bool FileDialog::takeScripted(QString& name)
+{
+    if (!scripted)
+        return false;
+    name = nextNames.isEmpty() ? QString() : nextNames.takeFirst();
+    return true;
+}
+
+QString FileDialog::chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder)
+{
+    QString name;
+    if (takeScripted(name))
+        return name;
+    return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+}
+
+QString FileDialog::openFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                             const QString& filter)
+{
+    QString name;
+    if (takeScripted(name))
+        return name;
+    return QFileDialog::getOpenFileName(parent, caption, startFolder, filter);
+}
+
+QString FileDialog::saveFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                             const QString& filter)
+{
+    QString name;
+    if (takeScripted(name))
+        return name;
+    return QFileDialog::getSaveFileName(parent, caption, startFolder, filter);
+}
+
+} // namespace brivane::platform
