@@ -1,0 +1,996 @@
+#include "shell/MainWindow.h"
+
+#include "agenda/DateFormat.h"
+#include "agenda/Purge.h"
+#include "agenda/TodayQuery.h"
+#include "platform/Clock.h"
+#include "platform/Shell.h"
+#include "platform/widgets/ColorDialog.h"
+#include "platform/widgets/FileDialog.h"
+#include "platform/widgets/MessageBox.h"
+#include "platform/widgets/TrayIcon.h"
+#include "shell/TopBar.h"
+#include "store/ArchiveCounts.h"
+#include "store/ArchiveLocation.h"
+#include "store/ArchiveStartup.h"
+#include "store/SettingsStore.h"
+#include "themes/ColorText.h"
+#include "ui/OptionsTab.h"
+#include "ui/SectionTab.h"
+#include "ui/TaskListTab.h"
+#include "ui/TodayTab.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShortcut>
+#include <QSizeGrip>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace brivane::shell {
+
+using platform::MessageBox;
+
+namespace {
+
+const char* const kKindFlags[] = {"O", "Y", "M", "W"};
+
+QString clockFormatFor(bool ampm)
+{
+    return ampm ? QStringLiteral("dddd d mmmm yyyy - hh:mm:ss am/pm") : QStringLiteral("dddd d mmmm yyyy - hh:mm:ss");
+}
+
+QString autostartEntryPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)
+           + QStringLiteral("/autostart/brivane-organizer.desktop");
+}
+
+} // namespace
+
+MainWindow::MainWindow(QStringList arguments, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_arguments(std::move(arguments)),
+      m_archive(QStringLiteral("BOARC"))
+{
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(QStringLiteral("Brivane Organizer"));
+    setWindowIcon(platform::TrayIcon::imageIcon(0));
+    m_clockFormat = clockFormatFor(false);
+    m_lastDaySeen = platform::Clock::instance().today();
+    buildWindow();
+    buildTimers();
+    connectOptions();
+}
+
+MainWindow::~MainWindow()
+{
+    // The result sets go before the connection they were read from.
+    m_todayQuery->clear();
+    for (agenda::TaskKindQuery* query : std::as_const(m_kindQueries))
+        query->clear();
+    m_archive.close();
+}
+
+void MainWindow::buildWindow()
+{
+    m_topBar = new TopBar(this);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControlMenu"));
+    m_tabs->setDocumentMode(true);
+
+    m_todayQuery = new agenda::TodayQuery(this);
+    const QList<ui::TaskListTab::Names> kinds = {
+        {QStringLiteral("O"), QStringLiteral("DBGrid_Shot"), QStringLiteral("Edit_Find_Shot"), QStringLiteral("Panel_Shot"),
+         QStringLiteral("SpeedButtonHintShot"), QStringLiteral("Tasks on one date"),
+         {QStringLiteral("datefull"), QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("id")},
+         {QStringLiteral("Date"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Description")}},
+        {QStringLiteral("Y"), QStringLiteral("DBGrid_Year"), QStringLiteral("Edit_Find_Year"), QStringLiteral("Panel_year"),
+         QStringLiteral("SpeedButtonHintAnno"), QStringLiteral("Tasks that come back every year"),
+         {QStringLiteral("data"), QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("id")},
+         {QStringLiteral("Day"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Description")}},
+        {QStringLiteral("M"), QStringLiteral("DBGrid_Month"), QStringLiteral("Edit_Find_Month"), QStringLiteral("Panel_Month"),
+         QStringLiteral("SpeedButtonHelpMonth"), QStringLiteral("Tasks that come back every month"),
+         {QStringLiteral("dayofmonth"), QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("id")},
+         {QStringLiteral("Day"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Description")}},
+        {QStringLiteral("W"), QStringLiteral("DBGrid_Week"), QStringLiteral("Edit_Find_Week"), QStringLiteral("Panel_week"),
+         QStringLiteral("SpeedButtonHelpWeek"), QStringLiteral("Tasks that come back every week"),
+         {QStringLiteral("dayofweek"), QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("id")},
+         {QStringLiteral("Weekday"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Description")}},
+    };
+    const QStringList tabNames = {QStringLiteral("TabSheetShot"), QStringLiteral("TabSheetYEAR"),
+                                  QStringLiteral("TabSheetMonth"), QStringLiteral("TabSheetWEEK")};
+    const QStringList captions = {QStringLiteral("One Shot"), QStringLiteral("Yearly"), QStringLiteral("Monthly"),
+                                  QStringLiteral("Weekly ")};
+    for (int i = 0; i < kinds.size(); ++i) {
+        auto* query = new agenda::TaskKindQuery(kinds[i].flag, this);
+        m_kindQueries << query;
+        auto* tab = new ui::TaskListTab(kinds[i], query);
+        tab->setObjectName(tabNames[i]);
+        m_taskTabs << tab;
+        m_tabs->addTab(tab, captions[i]);
+    }
+    m_todayTab = new ui::TodayTab(m_todayQuery);
+    m_todayTab->setObjectName(QStringLiteral("TabSheetTODAY"));
+    m_tabs->addTab(m_todayTab, QStringLiteral("Today"));
+    m_contactsTab = new ui::SectionTab(QStringLiteral("Edit_Find_Contact"), QStringLiteral("Panel_FullName"),
+                                       QStringLiteral("SpeedButtonHintContact"), QStringLiteral("Your contacts"));
+    m_contactsTab->setObjectName(QStringLiteral("TabSheetContact"));
+    m_tabs->addTab(m_contactsTab, QStringLiteral("Contacts"));
+    m_notesTab = new ui::NotesTab;
+    m_notesTab->setObjectName(QStringLiteral("TabSheetNote"));
+    m_tabs->addTab(m_notesTab, QStringLiteral("Notes"));
+    m_toDoTab = new ui::SectionTab(QStringLiteral("Edit_Find_ToDo"), QStringLiteral("Panel_ToDo"),
+                                   QStringLiteral("SpeedButtonHintLista"), QStringLiteral("Your to-do list"));
+    m_toDoTab->setObjectName(QStringLiteral("TabSheetToDo"));
+    m_tabs->addTab(m_toDoTab, QStringLiteral("To Do"));
+    m_optionsTab = new ui::OptionsTab;
+    m_optionsTab->setObjectName(QStringLiteral("TabSheetOptions"));
+    m_tabs->addTab(m_optionsTab, QStringLiteral("Options"));
+    m_tabs->setCurrentIndex(TabToday);
+
+    auto* grip = new QSizeGrip(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(0);
+    layout->addWidget(m_topBar);
+    layout->addWidget(m_tabs, 1);
+    layout->addWidget(grip, 0, Qt::AlignBottom | Qt::AlignRight);
+
+    m_tray = new platform::TrayIcon(this);
+    m_tray->setImage(4);
+
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
+    connect(m_topBar, &TopBar::terminateClicked, this, &MainWindow::quit);
+    connect(m_topBar, &TopBar::refreshAllClicked, this, &MainWindow::refreshAll);
+    connect(m_topBar, &TopBar::iconizeClicked, this, &MainWindow::iconize);
+    connect(m_topBar, &TopBar::minimizeClicked, this, &MainWindow::minimizeToTaskbar);
+    connect(m_topBar, &TopBar::winSizeClicked, this, &MainWindow::toggleMaximised);
+    connect(m_topBar, &TopBar::defaultSizeClicked, this, &MainWindow::setDefaultSize);
+    connect(m_topBar, &TopBar::migrationClicked, this, &MainWindow::showMigrationNotice);
+    connect(m_topBar, &TopBar::aboutClicked, this, [this] {
+        MessageBox::information(this, QStringLiteral("Brivane Organizer ") + QLatin1String(BRIVANE_VERSION)
+                                          + QStringLiteral("\rYour agenda, contacts, notes and to-do list."));
+    });
+    connect(m_topBar, &TopBar::pinToggled, this, [this](bool pinned) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, pinned);
+        if (!m_minimised)
+            show();
+    });
+    connect(m_topBar, &TopBar::dragStarted, this, [this] {
+        if (!isMaximized() && windowHandle())
+            windowHandle()->startSystemMove();
+    });
+    connect(m_tray, &platform::TrayIcon::clicked, this, [this] {
+        if (!m_busy)
+            requestReveal();
+    });
+    connect(m_tray, &platform::TrayIcon::openRequested, this, [this] {
+        if (!m_busy)
+            requestReveal();
+    });
+    connect(m_tray, &platform::TrayIcon::terminateRequested, this, &MainWindow::quit);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &MainWindow::quit);
+
+    connect(m_todayTab, &ui::TodayTab::viewedDateChanged, this, [this] { runTodayQuery(); });
+    connect(m_todayTab, &ui::TodayTab::showSuspendedChanged, this, [this] { runTodayQuery(); });
+    connect(m_todayTab, &ui::TodayTab::sidePanelToggled, this, [this](bool shown) {
+        m_settings.showcale = shown ? QStringLiteral("Y") : QStringLiteral("N");
+        fullSave();
+    });
+    connect(m_notesTab, &ui::NotesTab::breakLinesClicked, this, [this](bool on) {
+        m_settings.breakline = on ? QStringLiteral("Y") : QStringLiteral("N");
+        fullSave();
+    });
+    connect(m_notesTab, &ui::NotesTab::formatBarClicked, this, [this](bool shown) {
+        m_settings.formatbar = shown ? QStringLiteral("Y") : QStringLiteral("N");
+        fullSave();
+    });
+}
+
+void MainWindow::buildTimers()
+{
+    const auto makeTimer = [this](const char* name, int interval, bool singleShot) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QLatin1String(name));
+        timer->setInterval(interval);
+        timer->setSingleShot(singleShot);
+        return timer;
+    };
+    m_timerOrologio = makeTimer("TimerOrologio", 1000, false);
+    m_timerControlloOrario = makeTimer("TimerContolloOrario", 1000, false);
+    m_timerRitorna = makeTimer("TimerRitorna", 1, false);
+    m_timerAppari = makeTimer("TimerAppari", 1, false);
+    m_timerFlashTempo = makeTimer("TimerFlashTempo", 1000, false);
+    connect(m_timerOrologio, &QTimer::timeout, this, &MainWindow::clockTick);
+    connect(m_timerControlloOrario, &QTimer::timeout, this, &MainWindow::alarmTick);
+    connect(m_timerRitorna, &QTimer::timeout, this, &MainWindow::launchCheck);
+    connect(m_timerAppari, &QTimer::timeout, this, &MainWindow::reveal);
+    connect(m_timerFlashTempo, &QTimer::timeout, this, [this] {
+        m_flashOn = !m_flashOn;
+        m_optionsTab->setTimeCheckLabelAlert(m_flashOn);
+    });
+}
+
+void MainWindow::connectOptions()
+{
+    ui::OptionsTab* options = m_optionsTab;
+    connect(options, &ui::OptionsTab::fullSaveRequested, this, &MainWindow::fullSave);
+    connect(options, &ui::OptionsTab::timeCheckChanged, this, &MainWindow::fullSave);
+    connect(options, &ui::OptionsTab::columnChanged, this, &MainWindow::saveColumn);
+    connect(options, &ui::OptionsTab::swatchClicked, this, &MainWindow::chooseSwatchColor);
+    connect(options, &ui::OptionsTab::baseColorsRequested, this, [this] {
+        m_optionsTab->setSwatchColorTexts(store::SettingsRecord::defaultSectionColors());
+        QString error;
+        writeOrReport(store::SettingsStore(m_archive.database()).colourSave(m_optionsTab->swatchColorTexts(), &error),
+                      error);
+        loadSettings();
+    });
+    connect(options, &ui::OptionsTab::editorSettingChanged, this, [this] { m_optionsTab->setEditorSaveEnabled(true); });
+    connect(options, &ui::OptionsTab::editorColorRequested, this, &MainWindow::chooseEditorColor);
+    connect(options, &ui::OptionsTab::editorSaveRequested, this, &MainWindow::saveEditorSettings);
+    connect(options, &ui::OptionsTab::fixRequested, this, &MainWindow::fixWindowSize);
+    connect(options, &ui::OptionsTab::changeFolderRequested, this, &MainWindow::changeArchiveFolder);
+    connect(options, &ui::OptionsTab::autoFolderRequested, this, &MainWindow::backToDefaultFolder);
+    connect(options, &ui::OptionsTab::openArchiveFolderRequested, this,
+            [this] { platform::Shell::openPath(m_archiveFolder); });
+    connect(options, &ui::OptionsTab::chooseSoundRequested, this, &MainWindow::chooseSound);
+    connect(options, &ui::OptionsTab::systemSoundRequested, this, &MainWindow::useSystemSound);
+    connect(options, &ui::OptionsTab::playSoundRequested, this, &MainWindow::playAlarmSound);
+    connect(options, &ui::OptionsTab::lookAheadRequested, this, &MainWindow::runLookAhead);
+    connect(options, &ui::OptionsTab::hideTipsChanged, this, [this](bool hide) {
+        setHintsHidden(hide);
+        saveColumn(QStringLiteral("hidetips"), hide);
+        loadSettings();
+    });
+    connect(options, &ui::OptionsTab::scaleChanged, this, [this](int index) {
+        m_scalePercent = store::scaleEntries().value(index, QStringLiteral("100")).toInt();
+        saveColumn(QStringLiteral("scala_index"), index);
+    });
+    connect(options, &ui::OptionsTab::ampmChanged, this, [this](bool on) {
+        saveColumn(QStringLiteral("ampm"), on);
+        m_clockFormat = clockFormatFor(on);
+    });
+}
+
+// ---------------------------------------------------------------- creation
+
+bool MainWindow::create()
+{
+    if (!checkColourDepth())
+        return false;
+    // The weekday and month filter lists of the task tabs are filled here.
+    if (!initialiseState())
+        return false;
+    if (!openArchive())
+        return false;
+    writeContactColumnLayoutDefaults();
+    loadSettings();
+    purgeExpired();
+    loadGroupLists();
+    applyCreationSettings();
+    runTodayQuery();
+    sizeWindow();
+    runDayStartCheck();
+    if (m_exitCode != 0 || !m_settingsLoaded)
+        return false;
+    editorSettingsLoad();
+    runListQueries();
+    m_optionsTab->setArchiveFolder(m_archiveFolder, m_sharedFolderInUse);
+    updateSoundLabel();
+    m_startupFinished = true;
+
+    m_tray->show();
+    m_timerOrologio->start();
+    m_timerRitorna->start();
+    clockTick();
+    return true;
+}
+
+bool MainWindow::checkColourDepth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->depth() > 8)
+        return true;
+    m_tray->hide();
+    m_timerControlloOrario->stop();
+    m_timerRitorna->stop();
+    const auto answer = MessageBox::warningQuestion(
+        this, QStringLiteral("The correct execution of Brivane Organizer requires that Windows is set to more than "
+                             "256 colors.\rDo you want to continue running Brivane Organizer?"));
+    if (answer != MessageBox::Answer::Yes) {
+        m_exitCode = 0;
+        return false;
+    }
+    m_timerRitorna->start();
+    m_tray->show();
+    return true;
+}
+
+bool MainWindow::initialiseState()
+{
+    m_programFolder = store::ArchiveLocation::programFolder();
+    m_defaultFolder = store::ArchiveLocation::defaultArchiveFolder(m_programFolder);
+    if (const int excess = store::ArchiveLocation::excessLength(m_defaultFolder); excess > 0) {
+        m_timerControlloOrario->stop();
+        m_timerOrologio->stop();
+        m_busy = true;
+        MessageBox::warning(this, QStringLiteral("The path where you're trying to run me is too long:\r\n")
+                                      + m_programFolder + QStringLiteral("\r\n\r\n")
+                                      + QStringLiteral("You need to install me in another shorter by at least ")
+                                      + QString::number(excess) + QStringLiteral(" characters."));
+        m_exitCode = 0;
+        return false;
+    }
+    m_todayTab->setViewedDate(platform::Clock::instance().today());
+    m_tray->setImage(4);
+    return true;
+}
+
+bool MainWindow::openArchive()
+{
+    const bool netFilePresent = store::ArchiveLocation::readNetFile(m_defaultFolder).present;
+    m_topBar->refreshAllButton()->setVisible(netFilePresent);
+
+    store::ArchiveStartup startup;
+    startup.beforeOpen = [this](const QString& folder) { swapPendingRestore(folder); };
+    startup.onMissingSharedFolder = [this](const QString& named, const QString& fallback) {
+        const bool alarmWasOn = m_timerControlloOrario->isActive();
+        m_timerControlloOrario->stop();
+        m_timerRitorna->stop();
+        m_busy = true;
+        const auto answer = MessageBox::question(
+            this, QStringLiteral("I have not found the archive folder (") + named
+                      + QStringLiteral("), so I went back to default folder (") + fallback
+                      + QStringLiteral("). Do I look for it at the next reboot?"));
+        if (answer != MessageBox::Answer::Yes)
+            MessageBox::information(this, QStringLiteral("Ok, from now I will work in the default folder!"));
+        m_busy = false;
+        if (alarmWasOn)
+            m_timerControlloOrario->start();
+        return answer == MessageBox::Answer::Yes ? store::ArchiveStartup::NetFileChoice::Keep
+                                                 : store::ArchiveStartup::NetFileChoice::Drop;
+    };
+
+    store::ArchiveStartup::Outcome outcome;
+    QString error;
+    if (!startup.open(m_archive, m_programFolder, outcome, &error)) {
+        m_busy = true;
+        MessageBox::warning(this, error);
+        m_exitCode = 1;
+        return false;
+    }
+    m_archiveFolder = outcome.archiveFolder;
+    m_sharedFolderInUse = outcome.netFilePresent;
+    m_archiveReport = outcome.schema.report;
+    return true;
+}
+
+void MainWindow::applyCreationSettings()
+{
+    const store::SettingsRecord& s = m_settings;
+    m_scalePercent = store::scaleEntries().value(s.scalaIndex, QStringLiteral("100")).toInt();
+    m_clockFormat = clockFormatFor(s.ampm);
+
+    // Tab visibility and start tab; the Options tab is always there.
+    bool anyHidden = false;
+    for (int tab = TabOneShot; tab <= TabToDo; ++tab) {
+        m_tabs->setTabVisible(tab, s.tabVisible.value(tab, true));
+        anyHidden = anyHidden || !s.tabVisible.value(tab, true);
+    }
+    if (!m_tabs->isTabVisible(TabToday)) {
+        for (int tab = 0; tab < m_tabs->count(); ++tab) {
+            if (m_tabs->isTabVisible(tab)) {
+                m_tabs->setCurrentIndex(tab);
+                break;
+            }
+        }
+    }
+    if (s.startab == QLatin1String("-")) {
+        // Archives of an older version mean Today by "-".
+        m_tabs->setCurrentIndex(TabToday);
+        m_settings.startab = QStringLiteral("4");
+        fullSave();
+    } else {
+        bool ok = false;
+        const int start = s.startab.toInt(&ok);
+        if (ok && start == TabOptions)
+            m_tabs->setCurrentIndex(TabOptions);
+        else if (ok && start >= 0 && start < TabOptions && m_tabs->isTabVisible(start))
+            m_tabs->setCurrentIndex(start);
+    }
+    Q_UNUSED(anyHidden)
+    setHintsHidden(s.hidetips);
+    m_locked = !s.psw.isEmpty() && s.blocco == QLatin1String("Y");
+}
+
+void MainWindow::sizeWindow()
+{
+    resize(qMax(m_settings.winWidth, 100), qMax(m_settings.winHeight, 100));
+    m_startMaximised = m_settings.winStato != QLatin1String("wsNormal");
+    if (m_startMaximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    refitGrids();
+}
+
+void MainWindow::updateSoundLabel()
+{
+    const QString sound = m_settings.wavesound;
+    const QString name = QFileInfo(sound).fileName();
+    bool missing = false;
+    if (sound != QLatin1String("mailbeep") && !QFileInfo::exists(sound))
+        missing = !QFileInfo::exists(m_programFolder + QStringLiteral("alarms/") + name);
+    if (missing || sound == QLatin1String("mailbeep"))
+        m_optionsTab->setSoundName(QStringLiteral("mailbeep"), missing);
+    else
+        m_optionsTab->setSoundName(name, false);
+}
+
+// ---------------------------------------------------------------- settings
+
+void MainWindow::loadSettings()
+{
+    store::SettingsRecord loaded;
+    QString error;
+    if (!store::SettingsStore(m_archive.database()).load(loaded, &error)) {
+        MessageBox::warning(this, error);
+        return;
+    }
+    m_settings = loaded;
+    m_settingsLoaded = true;
+    m_optionsTab->showSettings(m_settings);
+    const QDate today = platform::Clock::instance().today();
+    m_optionsTab->setDateSamples(agenda::formatDate(today, m_settings.dataShot),
+                                 agenda::formatDate(today, m_settings.dataYear));
+    // The autostart box mirrors whether the desktop starts the program at logon.
+    if (auto* autostart = m_optionsTab->findChild<QAbstractButton*>(QStringLiteral("CheckBox_Autostart")))
+        autostart->setChecked(QFileInfo::exists(autostartEntryPath()));
+    m_notesTab->setBreakLines(m_settings.breakline == QLatin1String("Y"));
+    m_notesTab->setFormatBarShown(m_settings.formatbar == QLatin1String("Y"));
+    if (m_settings.timecheck == QLatin1String("Y")) {
+        runAlarmListQuery();
+        m_timerControlloOrario->start();
+    } else {
+        m_timerControlloOrario->stop();
+    }
+    tabChanged(m_tabs->currentIndex());
+    m_todayTab->setTodayShading(m_todayTab->viewedDate() == today);
+    m_todayTab->resetCalendarFilters();
+    if (m_startupFinished)
+        runTodayQuery();
+    m_optionsTab->setSoundControlsEnabled(store::soundonHasSound(m_settings.soundon));
+}
+
+void MainWindow::editorSettingsLoad()
+{
+    QFont font(m_settings.fontname);
+    font.setPointSize(qMax(1, m_settings.fontsize));
+    if (font.family() != m_settings.fontname)
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_notesTab->setEditorLook(font, themes::colorFromText(m_settings.fontcolor, Qt::black),
+                              themes::colorFromText(m_settings.backcolor, Qt::white));
+    m_optionsTab->setEditorSaveEnabled(false);
+}
+
+bool MainWindow::writeOrReport(bool ok, const QString& error)
+{
+    if (!ok)
+        MessageBox::warning(this, error);
+    return ok;
+}
+
+void MainWindow::fullSave()
+{
+    const store::SettingsRecord record = m_optionsTab->collectFullSave(m_settings);
+    QString error;
+    const bool formatsChanged = record.dataShot != m_settings.dataShot || record.dataYear != m_settings.dataYear;
+    if (!writeOrReport(store::SettingsStore(m_archive.database()).fullSave(record, &error), error))
+        return;
+    loadSettings();
+    if (formatsChanged)
+        runListQueries();
+}
+
+void MainWindow::saveColumn(const QString& column, const QVariant& value)
+{
+    QString error;
+    if (!writeOrReport(store::SettingsStore(m_archive.database()).saveColumn(column, value, &error), error))
+        return;
+    if (column == QLatin1String("futuro_flag"))
+        m_settings.futuroFlag = value.toBool();
+    else if (column == QLatin1String("futuro_days"))
+        m_settings.futuroDays = value.toInt();
+    else if (column == QLatin1String("solalettura"))
+        m_settings.solalettura = value.toBool();
+    else if (column == QLatin1String("ampm"))
+        m_settings.ampm = value.toBool();
+    else if (column == QLatin1String("scala_index"))
+        m_settings.scalaIndex = value.toInt();
+}
+
+void MainWindow::chooseSound()
+{
+    const QString current = m_settings.wavesound;
+    QString start = platform::Shell::desktopFolder();
+    if (QFileInfo::exists(current))
+        start = QFileInfo(current).absolutePath();
+    else if (QDir(m_programFolder + QStringLiteral("alarms")).exists())
+        start = m_programFolder + QStringLiteral("alarms");
+    const QString chosen = platform::FileDialog::openFile(this, QStringLiteral("Open alarm"), start,
+                                                          QStringLiteral("Wave file (*.wav)"));
+    if (chosen.isEmpty())
+        return;
+    m_settings.wavesound = chosen;
+    fullSave();
+    updateSoundLabel();
+}
+
+void MainWindow::useSystemSound()
+{
+    if (MessageBox::question(this, QStringLiteral("Do you want to set the same sound as an alarm system for "
+                                                  "incoming mail?"))
+        != MessageBox::Answer::Yes)
+        return;
+    m_settings.wavesound = QStringLiteral("mailbeep");
+    fullSave();
+    updateSoundLabel();
+}
+
+void MainWindow::chooseSwatchColor(int section)
+{
+    QStringList colors = m_optionsTab->swatchColorTexts();
+    const QColor chosen = platform::ColorDialog::choose(this, themes::colorFromText(colors.value(section)));
+    if (!chosen.isValid())
+        return;
+    colors[section] = themes::colorToText(chosen);
+    m_optionsTab->setSwatchColorTexts(colors);
+    QString error;
+    writeOrReport(store::SettingsStore(m_archive.database()).colourSave(colors, &error), error);
+    loadSettings();
+}
+
+void MainWindow::chooseEditorColor(bool background)
+{
+    const QString current = background ? m_optionsTab->editorBackColor() : m_optionsTab->editorFontColor();
+    const QColor chosen = platform::ColorDialog::choose(this, themes::colorFromText(current));
+    if (!chosen.isValid())
+        return;
+    m_optionsTab->setEditorColor(background, chosen);
+    m_optionsTab->setEditorSaveEnabled(true);
+}
+
+void MainWindow::saveEditorSettings()
+{
+    QString error;
+    if (!writeOrReport(store::SettingsStore(m_archive.database())
+                           .editorSave(m_optionsTab->editorFontName(), m_optionsTab->editorFontColor(),
+                                       m_optionsTab->editorFontSize(), m_settings.charset,
+                                       m_optionsTab->editorBackColor(), &error),
+                       error))
+        return;
+    loadSettings();
+    editorSettingsLoad();
+}
+
+void MainWindow::fixWindowSize()
+{
+    if (MessageBox::question(this, QStringLiteral("Do you want to save my current size as a default size?"))
+        != MessageBox::Answer::Yes)
+        return;
+    QString error;
+    writeOrReport(store::SettingsStore(m_archive.database()).saveWindowSize(isMaximized(), width(), height(), &error),
+                  error);
+    loadSettings();
+}
+
+void MainWindow::setHintsHidden(bool hidden)
+{
+    static const char* const hints[] = {"SpeedButtonHintShot",    "SpeedButtonHintAnno", "SpeedButtonHelpMonth",
+                                        "SpeedButtonHelpWeek",    "SpeedButton_Help",    "SpeedButtonHintContact",
+                                        "SpeedButtonHintNote",    "SpeedButtonHintLista", "SpeedButtonHintOpzioni"};
+    for (const char* name : hints) {
+        if (auto* button = findChild<QWidget*>(QLatin1String(name)))
+            button->setVisible(!hidden);
+    }
+}
+
+void MainWindow::changeArchiveFolder()
+{
+    unsavedFilePrompt();
+    MessageBox::information(this, QStringLiteral("If the new folder you choose contain valid archive, I will use "
+                                                 "them.\nOtherwise I will create new ones."));
+    const QString start = m_sharedFolderInUse ? QFileInfo(m_archiveFolder).absolutePath()
+                                              : platform::Shell::desktopFolder();
+    const QString folder = platform::FileDialog::chooseFolder(this, QStringLiteral("Select Folder"), start);
+    if (folder.isEmpty())
+        return;
+    const QString text = QDir::toNativeSeparators(folder) + QStringLiteral("\r\n");
+    if (const int excess = store::ArchiveLocation::excessLength(text); excess > 0) {
+        MessageBox::warning(this, QStringLiteral("The path you have chosen is too long:\r\n") + text
+                                      + QStringLiteral("\r\n\r\n") + QStringLiteral("Try again with a shorter one at least ")
+                                      + QString::number(excess) + QStringLiteral(" characters."));
+        return;
+    }
+    QString error;
+    if (!store::ArchiveLocation::writeNetFile(m_defaultFolder, QDir::toNativeSeparators(folder), &error)) {
+        MessageBox::warning(this, QStringLiteral("I can not write \"%1\": %2")
+                                      .arg(store::ArchiveLocation::netFilePath(m_defaultFolder), error));
+        return;
+    }
+    MessageBox::information(this, QStringLiteral("You will have to restart me manually!"));
+    terminate();
+}
+
+void MainWindow::backToDefaultFolder()
+{
+    unsavedFilePrompt();
+    if (MessageBox::question(this, QStringLiteral("Do you want to go back to work in the default folder of your "
+                                                  "profile?"))
+        != MessageBox::Answer::Yes)
+        return;
+    store::ArchiveLocation::removeNetFile(m_defaultFolder);
+    MessageBox::information(this, QStringLiteral("This requires a manual restart!"));
+    terminate();
+}
+
+// ---------------------------------------------------------------- lists
+
+QDate MainWindow::viewedDate() const
+{
+    return m_todayTab->viewedDate();
+}
+
+void MainWindow::runTodayQuery()
+{
+    if (!m_archive.isOpen())
+        return;
+    QString error;
+    if (!m_todayQuery->run(m_archive.database(), viewedDate(), m_todayTab->showSuspended(), &error)) {
+        if (m_startupFinished)
+            MessageBox::warning(this, error);
+        return;
+    }
+    m_todayTab->setTodayShading(viewedDate() == platform::Clock::instance().today());
+    m_todayTab->refitColumns();
+}
+
+void MainWindow::runTaskList(int kindIndex)
+{
+    QString error;
+    if (!m_kindQueries[kindIndex]->run(m_archive.database(), &error)) {
+        MessageBox::warning(this, error);
+        return;
+    }
+    m_taskTabs[kindIndex]->refitColumns();
+    updateCount(QLatin1Char(kKindFlags[kindIndex][0]), m_kindQueries[kindIndex]->rowCount());
+}
+
+void MainWindow::runListQueries()
+{
+    for (int kind : {2, 3, 1, 0})
+        runTaskList(kind);
+    runAlarmListQuery();
+    updateCount(QLatin1Char('L'));
+    updateCount(QLatin1Char('C'));
+    updateCount(QLatin1Char('N'));
+    updateCount(QLatin1Char('D'));
+}
+
+void MainWindow::updateCount(QChar section, int listed)
+{
+    const int total = store::ArchiveCounts::total(m_archive.database(), section);
+    if (total < 0)
+        return;
+    m_todayTab->setCount(section, store::ArchiveCounts::summaryText(section, total));
+    const QString caption = store::ArchiveCounts::counterCaption(listed < 0 ? total : listed, total);
+    switch (section.unicode()) {
+    case 'O': m_taskTabs[0]->setCounter(caption); break;
+    case 'Y': m_taskTabs[1]->setCounter(caption); break;
+    case 'M': m_taskTabs[2]->setCounter(caption); break;
+    case 'W': m_taskTabs[3]->setCounter(caption); break;
+    case 'C': m_contactsTab->setCounter(caption); break;
+    case 'N': m_notesTab->setCounter(caption); break;
+    case 'L': m_toDoTab->setCounter(caption); break;
+    default: break;
+    }
+}
+
+void MainWindow::purgeExpired()
+{
+    QString error;
+    if (agenda::purgeExpiredOneShots(m_archive.database(), platform::Clock::instance().today(), &error) < 0)
+        MessageBox::warning(this, error);
+}
+
+void MainWindow::refitGrids()
+{
+    for (ui::TaskListTab* tab : std::as_const(m_taskTabs))
+        tab->refitColumns();
+    m_todayTab->refitColumns();
+}
+
+void MainWindow::refreshAll()
+{
+    unsavedFilePrompt();
+    purgeExpired();
+    for (int kind : {2, 3, 1, 0})
+        runTaskList(kind);
+    runTodayQuery();
+    updateCount(QLatin1Char('C'));
+    updateCount(QLatin1Char('L'));
+    runAlarmListQuery();
+    updateCount(QLatin1Char('N'));
+    applyTheme(QStringLiteral("default"));
+    applyTheme(m_settings.themeName);
+    refitGrids();
+}
+
+// ---------------------------------------------------------------- lifecycle
+
+void MainWindow::requestReveal()
+{
+    if (m_busy)
+        return;
+    if (!m_topBar->pinButton()->isChecked() || m_minimised)
+        m_timerAppari->start();
+}
+
+void MainWindow::launchCheck()
+{
+    if (m_busy || !m_settingsLoaded)
+        return;
+    if (m_settings.minimized != QLatin1String("Y")) {
+        requestReveal();
+    } else if (!m_tray->isAvailable()) {
+        // Without a tray the program would run invisibly: show it minimised.
+        m_timerRitorna->stop();
+        m_tray->setImage(0);
+        if (m_firstShowPending)
+            firstShow();
+        showMinimized();
+        return;
+    }
+    m_tray->setImage(0);
+    m_timerRitorna->stop();
+}
+
+void MainWindow::reveal()
+{
+    if (m_busy || !m_revealGuard)
+        return;
+    m_minimised = false;
+    if (m_tray->image() != 0) {
+        m_tabs->setCurrentIndex(TabToday);
+        m_tray->setImage(0);
+    }
+    if (m_firstShowPending)
+        firstShow();
+    if (m_startMaximised && !isVisible())
+        showMaximized();
+    else if (isMinimized())
+        showNormal();
+    else
+        show();
+    tabChanged(m_tabs->currentIndex());
+    raise();
+    activateWindow();
+    m_timerAppari->stop();
+    if (m_settings.futuroFlag && m_firstLookAheadPending) {
+        m_busy = true;
+        runLookAhead();
+        m_busy = false;
+    }
+    m_firstLookAheadPending = false;
+}
+
+void MainWindow::firstShow()
+{
+    m_revealGuard = false;
+    setMinimumSize(store::SettingsRecord::kMinimumWidth, store::SettingsRecord::kMinimumHeight);
+    m_todayTab->setStartupControlsEnabled(true);
+    applyTheme(m_settings.themeName);
+    if (!m_archiveReport.isEmpty()) {
+        const QString report = m_archiveReport.join(QString()) + QStringLiteral("\r")
+                               + QStringLiteral("All this happened in the folder:") + QStringLiteral("\r")
+                               + m_archiveFolder + QStringLiteral("\r");
+        MessageBox::information(this, report, MessageBox::caption() + QStringLiteral(" - Archive report"));
+        m_archiveReport.clear();
+    }
+    m_todayTab->setSidePanelShown(m_settings.showcale == QLatin1String("Y"));
+    for (int tab = 0; tab < m_tabs->count(); ++tab) {
+        const QString caption = m_tabs->tabText(tab);
+        m_tabs->setTabText(tab, QLatin1Char(' ') + caption + QLatin1Char(' '));
+    }
+    m_firstShowPending = false;
+    m_revealGuard = true;
+    setMinimumSize(store::SettingsRecord::kMinimumWidth, store::SettingsRecord::kMinimumHeight);
+}
+
+void MainWindow::clockTick()
+{
+    const QDateTime now = platform::Clock::instance().now();
+    m_topBar->setCaption(isActiveWindow() || QApplication::activeWindow() == this
+                             ? agenda::formatDateTime(now, m_clockFormat)
+                             : MessageBox::caption());
+    dayChangeTest();
+}
+
+void MainWindow::dayChangeTest()
+{
+    const QDate today = platform::Clock::instance().today();
+    if (today == m_lastDaySeen)
+        return;
+    m_lastDaySeen = today;
+    purgeExpired();
+    runTaskList(0);
+    runAlarmListQuery();
+    m_todayTab->setViewedDate(today);
+    runTodayQuery();
+    runDayStartCheck();
+}
+
+void MainWindow::tabChanged(int index)
+{
+    m_activeSection = index;
+    const QColor color = sectionColor(index);
+    QPalette palette = m_topBar->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::WindowText, color.lightness() < 110 ? Qt::white : Qt::black);
+    m_topBar->setPalette(palette);
+    refitGrids();
+    if (index == TabToday && m_tray->image() != 0 && !m_firstShowPending)
+        m_tray->setImage(0);
+    if (m_firstShowPending)
+        return;
+    QWidget* focus = nullptr;
+    if (index < TabToday)
+        focus = m_taskTabs[index]->searchField();
+    else if (index == TabToday)
+        focus = m_todayTab->focusTarget();
+    else if (index == TabContacts)
+        focus = m_contactsTab->searchField();
+    else if (index == TabNotes)
+        focus = m_notesTab->searchField();
+    else if (index == TabToDo)
+        focus = m_toDoTab->searchField();
+    else
+        focus = m_optionsTab->findChild<QWidget*>(QStringLiteral("CheckBox_Minimized"));
+    if (focus)
+        focus->setFocus();
+}
+
+QColor MainWindow::sectionColor(int tab) const
+{
+    return themes::colorFromText(m_settings.sectionColors.value(tab), palette().color(QPalette::Window));
+}
+
+void MainWindow::iconize()
+{
+    m_minimised = true;
+    if (!m_tray->isAvailable()) {
+        showMinimized();
+        return;
+    }
+    hide();
+}
+
+void MainWindow::minimizeToTaskbar()
+{
+    m_minimised = true;
+    showMinimized();
+}
+
+void MainWindow::toggleMaximised()
+{
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+}
+
+void MainWindow::setDefaultSize()
+{
+    if (isMaximized())
+        showNormal();
+    resize(store::SettingsRecord::kMinimumWidth, store::SettingsRecord::kMinimumHeight);
+}
+
+void MainWindow::updateDefaultSizeButton()
+{
+    const bool atDefault = size() == QSize(store::SettingsRecord::kMinimumWidth, store::SettingsRecord::kMinimumHeight);
+    m_topBar->defaultSizeButton()->setEnabled(!atDefault && !isMaximized());
+    m_optionsTab->setWindowSizeCaption(width(), height());
+}
+
+void MainWindow::quit()
+{
+    // The special menu closes here, confirming a changed password.
+    m_tray->setTerminateEnabled(false);
+    unsavedFilePrompt();
+    if (m_settings.timecheck == QLatin1String("Y")) {
+        m_tabs->setCurrentIndex(TabOptions);
+        m_flashOn = false;
+        m_timerFlashTempo->start();
+        const auto answer = MessageBox::question(
+            this, QStringLiteral(" Hey! If you quit me, I can't notify you about the tasks at right time! Quit anyway?"));
+        m_timerFlashTempo->stop();
+        m_optionsTab->setTimeCheckLabelAlert(false);
+        if (answer != MessageBox::Answer::Yes) {
+            m_tray->setTerminateEnabled(true);
+            return;
+        }
+    }
+    terminate();
+}
+
+void MainWindow::terminate(int code)
+{
+    m_exitCode = code;
+    m_timerOrologio->stop();
+    m_timerControlloOrario->stop();
+    m_tray->hide();
+    Q_EMIT terminated();
+    QCoreApplication::exit(code);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        updateDefaultSizeButton();
+    if (event->type() == QEvent::ActivationChange)
+        clockTick();
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && !isMaximized() && windowHandle())
+        windowHandle()->startSystemMove();
+    QWidget::mousePressEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    updateDefaultSizeButton();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The window manager's close hides to the tray like "Iconize"; only
+    // "Terminate" ends the program.
+    if (m_tray->isAvailable()) {
+        event->ignore();
+        iconize();
+        return;
+    }
+    event->ignore();
+    quit();
+}
+
+// ---------------------------------------------------------------- hooks
+
+void MainWindow::swapPendingRestore(const QString&) {}
+void MainWindow::writeContactColumnLayoutDefaults() {}
+void MainWindow::loadGroupLists() {}
+void MainWindow::applyTheme(const QString&) {}
+void MainWindow::runDayStartCheck() {}
+void MainWindow::runAlarmListQuery() {}
+void MainWindow::alarmTick() {}
+void MainWindow::runLookAhead() {}
+void MainWindow::showMigrationNotice() {}
+bool MainWindow::unsavedFilePrompt() { return true; }
+void MainWindow::playAlarmSound() {}
+
+} // namespace brivane::shell

@@ -1,0 +1,185 @@
+#pragma once
+
+#include "store/Archive.h"
+#include "store/SettingsRecord.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QWidget>
+
+class QTabWidget;
+class QTimer;
+
+namespace brivane::agenda {
+class TaskKindQuery;
+class TodayQuery;
+} // namespace brivane::agenda
+
+namespace brivane::platform {
+class TrayIcon;
+}
+
+namespace brivane::ui {
+class NotesTab;
+class OptionsTab;
+class SectionTab;
+class TaskListTab;
+class TodayTab;
+} // namespace brivane::ui
+
+namespace brivane::shell {
+
+class TopBar;
+
+// The main window: builds the nine tabs, opens the archive and applies the
+// settings in a fixed order, keeps itself in the tray or reveals itself,
+// runs the clock, and ends the process.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Tab { TabOneShot, TabYearly, TabMonthly, TabWeekly, TabToday, TabContacts, TabNotes, TabToDo, TabOptions };
+
+    explicit MainWindow(QStringList arguments, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs every window-creation step. False means the process must end now
+    // with exitCode() (a refused start, an archive that cannot be used).
+    bool create();
+    int exitCode() const { return m_exitCode; }
+
+    // Schedules the window reveal for the next pass of the event loop.
+    void requestReveal();
+    void refreshAll();
+    // The quit sequence of "Terminate", Esc and the tray menu.
+    void quit();
+
+    QString archiveFolder() const { return m_archiveFolder; }
+    QString programFolder() const { return m_programFolder; }
+    const store::SettingsRecord& settings() const { return m_settings; }
+    QDate viewedDate() const;
+    bool isBusy() const { return m_busy; }
+    bool isStartupFinished() const { return m_startupFinished; }
+    bool isFirstShowPending() const { return m_firstShowPending; }
+    platform::TrayIcon* tray() const { return m_tray; }
+    QTabWidget* tabs() const { return m_tabs; }
+
+Q_SIGNALS:
+    void terminated();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildTimers();
+    void connectOptions();
+
+    // Window creation steps.
+    bool checkColourDepth();
+    bool initialiseState();
+    bool openArchive();
+    void applyCreationSettings();
+    void sizeWindow();
+    void updateSoundLabel();
+
+    // Settings.
+    void loadSettings();
+    void editorSettingsLoad();
+    bool writeOrReport(bool ok, const QString& error);
+    void fullSave();
+    void saveColumn(const QString& column, const QVariant& value);
+    void chooseSound();
+    void useSystemSound();
+    void chooseSwatchColor(int section);
+    void chooseEditorColor(bool background);
+    void saveEditorSettings();
+    void fixWindowSize();
+    void setHintsHidden(bool hidden);
+    void changeArchiveFolder();
+    void backToDefaultFolder();
+
+    // Lists.
+    void runTodayQuery();
+    void runTaskList(int kindIndex);
+    void runListQueries();
+    void updateCount(QChar section, int listed = -1);
+    void purgeExpired();
+    void refitGrids();
+
+    // Lifecycle.
+    void launchCheck();
+    void reveal();
+    void firstShow();
+    void clockTick();
+    void dayChangeTest();
+    void tabChanged(int index);
+    void iconize();
+    void minimizeToTaskbar();
+    void toggleMaximised();
+    void setDefaultSize();
+    void updateDefaultSizeButton();
+    void terminate(int code = 0);
+    QColor sectionColor(int tab) const;
+
+    // Later features plug in here; each does nothing yet.
+    void swapPendingRestore(const QString& archiveFolder);
+    void writeContactColumnLayoutDefaults();
+    void loadGroupLists();
+    void applyTheme(const QString& themeName);
+    void runDayStartCheck();
+    void runAlarmListQuery();
+    void alarmTick();
+    void runLookAhead();
+    void showMigrationNotice();
+    bool unsavedFilePrompt();
+    void playAlarmSound();
+
+    QStringList m_arguments;
+    int m_exitCode = 0;
+    QString m_programFolder;
+    QString m_defaultFolder;
+    QString m_archiveFolder;
+    bool m_sharedFolderInUse = false;
+    store::Archive m_archive;
+    store::SettingsRecord m_settings;
+    QString m_clockFormat;
+    QStringList m_archiveReport;
+    QDate m_lastDaySeen;
+    int m_scalePercent = 100;
+    bool m_busy = false;
+    bool m_minimised = true;
+    bool m_revealGuard = true;
+    bool m_firstShowPending = true;
+    bool m_firstLookAheadPending = true;
+    bool m_startupFinished = false;
+    bool m_locked = false;
+    bool m_settingsLoaded = false;
+    bool m_startMaximised = false;
+    bool m_flashOn = false;
+    int m_activeSection = TabToday;
+
+    TopBar* m_topBar = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QList<ui::TaskListTab*> m_taskTabs;
+    ui::TodayTab* m_todayTab = nullptr;
+    ui::SectionTab* m_contactsTab = nullptr;
+    ui::NotesTab* m_notesTab = nullptr;
+    ui::SectionTab* m_toDoTab = nullptr;
+    ui::OptionsTab* m_optionsTab = nullptr;
+    platform::TrayIcon* m_tray = nullptr;
+    agenda::TodayQuery* m_todayQuery = nullptr;
+    QList<agenda::TaskKindQuery*> m_kindQueries;
+
+    QTimer* m_timerOrologio = nullptr;
+    QTimer* m_timerControlloOrario = nullptr;
+    QTimer* m_timerRitorna = nullptr;
+    QTimer* m_timerAppari = nullptr;
+    QTimer* m_timerFlashTempo = nullptr;
+};
+
+} // namespace brivane::shell

@@ -1,0 +1,482 @@
+#include "ui/OptionsTab.h"
+
+#include "themes/ColorText.h"
+#include "ui/ColorSwatch.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace brivane::ui {
+
+namespace {
+
+QToolButton* button(const QString& name, const QString& text, const QString& hint = QString())
+{
+    auto* b = new QToolButton;
+    b->setObjectName(name);
+    b->setText(text);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setToolTip(hint.isEmpty() ? text : hint);
+    return b;
+}
+
+QCheckBox* checkBox(const QString& name, const QString& text)
+{
+    auto* box = new QCheckBox(text);
+    box->setObjectName(name);
+    return box;
+}
+
+QLabel* label(const QString& name, const QString& text = QString())
+{
+    auto* l = new QLabel(text);
+    l->setObjectName(name);
+    return l;
+}
+
+QString yesNo(bool value)
+{
+    return value ? QStringLiteral("Y") : QStringLiteral("N");
+}
+
+} // namespace
+
+OptionsTab::OptionsTab(QWidget* parent) : QWidget(parent)
+{
+    auto* content = new QWidget;
+    auto* grid = new QGridLayout(content);
+    grid->addWidget(buildStartBox(), 0, 0);
+    grid->addWidget(buildAlarmBox(), 1, 0);
+    grid->addWidget(buildDateBox(), 2, 0);
+    grid->addWidget(buildArchiveBox(), 3, 0, 1, 2);
+    grid->addWidget(buildWindowBox(), 0, 1);
+    grid->addWidget(buildColorBox(), 1, 1);
+    grid->addWidget(buildEditorBox(), 2, 1);
+    grid->addWidget(buildSpecialBox(), 4, 0, 1, 2);
+    grid->setRowStretch(5, 1);
+
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* hint = button(QStringLiteral("SpeedButtonHintOpzioni"), QStringLiteral("?"),
+                        QStringLiteral("Options: every change is saved at once in the archive."));
+    auto* top = new QHBoxLayout;
+    top->addStretch();
+    top->addWidget(hint);
+    layout->addLayout(top);
+    layout->addWidget(scroll);
+}
+
+QWidget* OptionsTab::buildStartBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Start"));
+    auto* layout = new QVBoxLayout(box);
+    m_autostart = checkBox(QStringLiteral("CheckBox_Autostart"), QStringLiteral("Autostart"));
+    m_minimized = checkBox(QStringLiteral("CheckBox_Minimized"), QStringLiteral("Start minimized"));
+    layout->addWidget(m_autostart);
+    layout->addWidget(m_minimized);
+    connect(m_autostart, &QCheckBox::clicked, this, &OptionsTab::fullSaveRequested);
+    connect(m_minimized, &QCheckBox::clicked, this, &OptionsTab::fullSaveRequested);
+    return box;
+}
+
+QWidget* OptionsTab::buildAlarmBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Alarm"));
+    auto* layout = new QGridLayout(box);
+    m_timeCheck = checkBox(QStringLiteral("CheckBox_TimeCheck"), QString());
+    m_timeCheckLabel = label(QStringLiteral("Label_TimeCheck"), QStringLiteral("Time alarm"));
+    m_timeCheckLabel->setBuddy(m_timeCheck);
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(m_timeCheck);
+    timeRow->addWidget(m_timeCheckLabel);
+    timeRow->addStretch();
+    layout->addLayout(timeRow, 0, 0, 1, 3);
+    m_soundOn = checkBox(QStringLiteral("CheckBox_Soundon"), QStringLiteral("Sound alarm"));
+    m_popup = checkBox(QStringLiteral("CheckBox_Visivo"), QStringLiteral("Pop-up!"));
+    layout->addWidget(m_soundOn, 1, 0);
+    layout->addWidget(m_popup, 1, 1);
+    m_chooseSound = button(QStringLiteral("SpeedButtonSound"), QStringLiteral("Choose"));
+    m_playSound = button(QStringLiteral("SpeedButtonCambiaSuono"), QStringLiteral("Play sound"));
+    m_systemSound = button(QStringLiteral("SpeedButtonWinSound"), QStringLiteral("Windows"),
+                           QStringLiteral("Use the system's new-mail sound"));
+    auto* sounds = new QHBoxLayout;
+    sounds->addWidget(m_chooseSound);
+    sounds->addWidget(m_playSound);
+    sounds->addWidget(m_systemSound);
+    sounds->addStretch();
+    layout->addLayout(sounds, 2, 0, 1, 3);
+    m_soundName = label(QStringLiteral("Label_SoundName"));
+    layout->addWidget(m_soundName, 3, 0, 1, 3);
+
+    m_futuro = checkBox(QStringLiteral("CheckBoxFuturo"), QStringLiteral("Important task notification"));
+    m_futuroDays = new QSpinBox;
+    m_futuroDays->setObjectName(QStringLiteral("SpinEditFuturo"));
+    // Wider than the allowed range so a typed 500 can be set back to 366.
+    m_futuroDays->setRange(1, 9999);
+    m_futuroDays->setSuffix(QStringLiteral(" days"));
+    m_lookAhead = button(QStringLiteral("SpeedButtonAnticipo"), QStringLiteral("Check for important tasks"));
+    layout->addWidget(m_futuro, 4, 0, 1, 2);
+    layout->addWidget(m_futuroDays, 4, 2);
+    layout->addWidget(m_lookAhead, 5, 0, 1, 3);
+
+    connect(m_timeCheck, &QCheckBox::clicked, this, &OptionsTab::timeCheckChanged);
+    connect(m_soundOn, &QCheckBox::clicked, this, &OptionsTab::fullSaveRequested);
+    connect(m_popup, &QCheckBox::clicked, this, &OptionsTab::fullSaveRequested);
+    connect(m_chooseSound, &QToolButton::clicked, this, &OptionsTab::chooseSoundRequested);
+    connect(m_playSound, &QToolButton::clicked, this, &OptionsTab::playSoundRequested);
+    connect(m_systemSound, &QToolButton::clicked, this, &OptionsTab::systemSoundRequested);
+    connect(m_lookAhead, &QToolButton::clicked, this, &OptionsTab::lookAheadRequested);
+    connect(m_futuro, &QCheckBox::clicked, this, [this](bool on) {
+        setLookAheadControlsEnabled(on);
+        Q_EMIT columnChanged(QStringLiteral("futuro_flag"), on);
+    });
+    connect(m_futuroDays, &QSpinBox::valueChanged, this, [this](int days) {
+        if (m_showing)
+            return;
+        if (days > 366) {
+            m_futuroDays->setValue(366);
+            return;
+        }
+        Q_EMIT columnChanged(QStringLiteral("futuro_days"), days);
+    });
+    return box;
+}
+
+QWidget* OptionsTab::buildDateBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Date formats"));
+    auto* layout = new QFormLayout(box);
+    m_oneShotFormat = new QComboBox;
+    m_oneShotFormat->setObjectName(QStringLiteral("ComboBox_FormatoDataShot"));
+    m_oneShotFormat->addItems(store::oneShotDateFormats());
+    m_yearlyFormat = new QComboBox;
+    m_yearlyFormat->setObjectName(QStringLiteral("ComboBox_FormatoDataYear"));
+    m_yearlyFormat->addItems(store::yearlyDateFormats());
+    m_oneShotSample = label(QStringLiteral("Label_esempio_Full"));
+    m_yearlySample = label(QStringLiteral("Label_esempio_short"));
+    layout->addRow(QStringLiteral("One Shot"), m_oneShotFormat);
+    layout->addRow(QString(), m_oneShotSample);
+    layout->addRow(QStringLiteral("Yearly"), m_yearlyFormat);
+    layout->addRow(QString(), m_yearlySample);
+    connect(m_oneShotFormat, &QComboBox::activated, this, &OptionsTab::fullSaveRequested);
+    connect(m_yearlyFormat, &QComboBox::activated, this, &OptionsTab::fullSaveRequested);
+    return box;
+}
+
+QWidget* OptionsTab::buildColorBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Section colours"));
+    auto* layout = new QGridLayout(box);
+    const QStringList names = {QStringLiteral("Panel_ShotColor"),    QStringLiteral("Panel_YearColor"),
+                               QStringLiteral("Panel_MonthColor"),   QStringLiteral("Panel_WeekColor"),
+                               QStringLiteral("Panel_TodayColor"),   QStringLiteral("Panel_ContactColor"),
+                               QStringLiteral("Panel_NotesColor"),   QStringLiteral("Panel_TodoColor"),
+                               QStringLiteral("Panel_UserColor")};
+    const QStringList captions = {QStringLiteral("One Shot"), QStringLiteral("Yearly"),  QStringLiteral("Monthly"),
+                                  QStringLiteral("Weekly"),   QStringLiteral("Today"),   QStringLiteral("Contacts"),
+                                  QStringLiteral("Notes"),    QStringLiteral("To Do"),   QStringLiteral("Options")};
+    for (int i = 0; i < names.size(); ++i) {
+        auto* swatch = new ColorSwatch(names[i]);
+        swatch->setToolTip(captions[i]);
+        m_swatches << swatch;
+        layout->addWidget(swatch, i / 3, (i % 3) * 2);
+        layout->addWidget(new QLabel(captions[i]), i / 3, (i % 3) * 2 + 1);
+        connect(swatch, &ColorSwatch::clicked, this, [this, i] { Q_EMIT swatchClicked(i); });
+    }
+    auto* base = button(QStringLiteral("SpeedButtonBase"), QStringLiteral("Base"),
+                        QStringLiteral("Back to the original colours"));
+    layout->addWidget(base, 3, 0, 1, 2);
+    connect(base, &QToolButton::clicked, this, &OptionsTab::baseColorsRequested);
+    return box;
+}
+
+QWidget* OptionsTab::buildWindowBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Window"));
+    auto* layout = new QFormLayout(box);
+    m_fix = button(QStringLiteral("SpeedButtonFix"), QStringLiteral("Fix 9999 x 9999"),
+                   QStringLiteral("Save the current size as the default size"));
+    m_scale = new QComboBox;
+    m_scale->setObjectName(QStringLiteral("ComboBoxScala"));
+    m_scale->addItems(store::scaleEntries());
+    m_ampm = checkBox(QStringLiteral("CheckBoxAmPm"), QStringLiteral("am/pm clock"));
+    m_hideTips = checkBox(QStringLiteral("CheckBoxHideTips"), QStringLiteral("Hide hints"));
+    layout->addRow(m_fix);
+    layout->addRow(QStringLiteral("Dialog scale %"), m_scale);
+    layout->addRow(m_ampm);
+    layout->addRow(m_hideTips);
+    connect(m_fix, &QToolButton::clicked, this, &OptionsTab::fixRequested);
+    connect(m_scale, &QComboBox::activated, this, &OptionsTab::scaleChanged);
+    connect(m_ampm, &QCheckBox::clicked, this, &OptionsTab::ampmChanged);
+    connect(m_hideTips, &QCheckBox::clicked, this, &OptionsTab::hideTipsChanged);
+    return box;
+}
+
+QWidget* OptionsTab::buildArchiveBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Archive folder"));
+    auto* layout = new QHBoxLayout(box);
+    m_archiveFolder = label(QStringLiteral("Label_Archives_Folder"));
+    m_archiveFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_archiveFolder->setToolTip(QStringLiteral("Double-click to open the folder"));
+    m_archiveFolder->installEventFilter(this);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("ScrollBox_Archives_Folder"));
+    scroll->setWidget(m_archiveFolder);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFixedHeight(m_archiveFolder->sizeHint().height() + 18);
+    m_change = button(QStringLiteral("SpeedButton_unico"), QStringLiteral("Change"),
+                      QStringLiteral("Use an archive in another folder"));
+    m_auto = button(QStringLiteral("SpeedButton_Multi"), QStringLiteral("Auto"),
+                    QStringLiteral("Go back to the default archive folder"));
+    layout->addWidget(scroll, 1);
+    layout->addWidget(m_change);
+    layout->addWidget(m_auto);
+    connect(m_change, &QToolButton::clicked, this, &OptionsTab::changeFolderRequested);
+    connect(m_auto, &QToolButton::clicked, this, &OptionsTab::autoFolderRequested);
+    return box;
+}
+
+QWidget* OptionsTab::buildEditorBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Notes editor"));
+    auto* layout = new QGridLayout(box);
+    m_fonts = new QFontComboBox;
+    m_fonts->setObjectName(QStringLiteral("ComboBox_Fonts"));
+    m_fontSize = new QSpinBox;
+    m_fontSize->setObjectName(QStringLiteral("SpinEdit_Size"));
+    m_fontSize->setRange(4, 96);
+    m_fontColor = new ColorSwatch(QStringLiteral("Panel_Font_Color"));
+    m_fontColor->setToolTip(QStringLiteral("Font colour"));
+    m_editorColor = new ColorSwatch(QStringLiteral("Panel_Editor_Color"));
+    m_editorColor->setToolTip(QStringLiteral("Background colour"));
+    m_editorSave = button(QStringLiteral("SpeedButton_Aggiorna_Editor_Setup"), QStringLiteral("Save"),
+                          QStringLiteral("Save the editor settings"));
+    layout->addWidget(m_fonts, 0, 0, 1, 4);
+    layout->addWidget(m_fontSize, 1, 0);
+    layout->addWidget(m_fontColor, 1, 1);
+    layout->addWidget(m_editorColor, 1, 2);
+    layout->addWidget(m_editorSave, 1, 3);
+    connect(m_fonts, &QFontComboBox::currentFontChanged, this, [this] {
+        if (!m_showing)
+            Q_EMIT editorSettingChanged();
+    });
+    connect(m_fontSize, &QSpinBox::valueChanged, this, [this] {
+        if (!m_showing)
+            Q_EMIT editorSettingChanged();
+    });
+    connect(m_fontColor, &ColorSwatch::clicked, this, [this] { Q_EMIT editorColorRequested(false); });
+    connect(m_editorColor, &ColorSwatch::clicked, this, [this] { Q_EMIT editorColorRequested(true); });
+    connect(m_editorSave, &QToolButton::clicked, this, &OptionsTab::editorSaveRequested);
+    return box;
+}
+
+QWidget* OptionsTab::buildSpecialBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Access and start tab"));
+    box->setObjectName(QStringLiteral("Panel_special"));
+    auto* layout = new QGridLayout(box);
+    m_password = new QLineEdit;
+    m_password->setObjectName(QStringLiteral("Edit_ImpostaPSW"));
+    m_password->setMaxLength(30);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setReadOnly(true);
+    m_password->setToolTip(QStringLiteral("The secret word which allows access to your data"));
+    m_blocco = checkBox(QStringLiteral("CheckBox_Blocco"), QStringLiteral("Lock on startup"));
+    m_readOnly = checkBox(QStringLiteral("CheckBox_SolaLettura"), QStringLiteral("Read"));
+    m_startTab = new QComboBox;
+    m_startTab->setObjectName(QStringLiteral("ComboBox_Startab"));
+    m_startTab->addItems({QStringLiteral("One Shot"), QStringLiteral("Yearly"), QStringLiteral("Monthly"),
+                          QStringLiteral("Weekly"), QStringLiteral("Today"), QStringLiteral("Contacts"),
+                          QStringLiteral("Note"), QStringLiteral("To-Do")});
+    m_startTab->setToolTip(
+        QStringLiteral("Change the default section Brivane show on startup (when there are no commitments)"));
+    layout->addWidget(new QLabel(QStringLiteral("Password")), 0, 0);
+    layout->addWidget(m_password, 0, 1);
+    layout->addWidget(m_blocco, 0, 2);
+    layout->addWidget(m_readOnly, 0, 3);
+    layout->addWidget(new QLabel(QStringLiteral("Start tab")), 1, 0);
+    layout->addWidget(m_startTab, 1, 1);
+    // A keyboard toggle is written at once; a mouse toggle with the next full save.
+    m_blocco->installEventFilter(this);
+    connect(m_readOnly, &QCheckBox::clicked, this,
+            [this](bool on) { Q_EMIT columnChanged(QStringLiteral("solalettura"), on); });
+    connect(m_startTab, &QComboBox::activated, this, &OptionsTab::fullSaveRequested);
+    return box;
+}
+
+bool OptionsTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_archiveFolder && event->type() == QEvent::MouseButtonDblClick) {
+        Q_EMIT openArchiveFolderRequested();
+        return true;
+    }
+    if (watched == m_blocco && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space)
+            Q_EMIT fullSaveRequested();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void OptionsTab::showSettings(const store::SettingsRecord& s)
+{
+    m_showing = true;
+    const QList<QObject*> controls = {m_autostart, m_minimized, m_timeCheck, m_soundOn, m_popup, m_futuro,
+                                      m_futuroDays, m_oneShotFormat, m_yearlyFormat, m_scale, m_ampm,
+                                      m_hideTips, m_fonts, m_fontSize, m_password, m_blocco, m_readOnly,
+                                      m_startTab};
+    QList<QSignalBlocker*> blockers;
+    for (QObject* control : controls)
+        blockers << new QSignalBlocker(control);
+
+    m_password->setText(s.psw);
+    m_blocco->setChecked(s.blocco == QLatin1String("Y"));
+    m_oneShotFormat->setCurrentIndex(s.dataShotIndex);
+    m_yearlyFormat->setCurrentIndex(s.dataYearIndex);
+    m_minimized->setChecked(s.minimized == QLatin1String("Y"));
+    m_soundOn->setChecked(store::soundonHasSound(s.soundon));
+    m_popup->setChecked(store::soundonHasPopup(s.soundon));
+    m_timeCheck->setChecked(s.timecheck == QLatin1String("Y"));
+    setSwatchColorTexts(s.sectionColors);
+    setSoundControlsEnabled(m_soundOn->isChecked());
+    m_futuro->setChecked(s.futuroFlag);
+    m_futuroDays->setValue(qBound(1, s.futuroDays, 366));
+    setLookAheadControlsEnabled(s.futuroFlag);
+    m_scale->setCurrentIndex(qBound(0, s.scalaIndex, m_scale->count() - 1));
+    m_ampm->setChecked(s.ampm);
+    m_hideTips->setChecked(s.hidetips);
+    m_readOnly->setChecked(s.solalettura);
+    m_readOnly->setEnabled(!s.psw.isEmpty());
+    bool ok = false;
+    const int startTab = s.startab.toInt(&ok);
+    m_startTab->setCurrentIndex(ok && startTab >= 0 && startTab < m_startTab->count() ? startTab : -1);
+    m_fonts->setCurrentFont(QFont(s.fontname));
+    m_fontSize->setValue(s.fontsize);
+    m_fontColor->setColor(themes::colorFromText(s.fontcolor, Qt::black));
+    m_editorColor->setColor(themes::colorFromText(s.backcolor, Qt::white));
+    m_editorSave->setEnabled(false);
+
+    qDeleteAll(blockers);
+    m_showing = false;
+}
+
+store::SettingsRecord OptionsTab::collectFullSave(store::SettingsRecord s) const
+{
+    s.autostart = yesNo(m_autostart->isChecked());
+    s.minimized = yesNo(m_minimized->isChecked());
+    s.soundon = store::soundonCode(m_soundOn->isChecked(), m_popup->isChecked());
+    s.timecheck = yesNo(m_timeCheck->isChecked());
+    s.dataShot = m_oneShotFormat->currentText();
+    s.dataShotIndex = m_oneShotFormat->currentIndex();
+    s.dataYear = m_yearlyFormat->currentText();
+    s.dataYearIndex = m_yearlyFormat->currentIndex();
+    s.blocco = yesNo(m_blocco->isChecked());
+    s.startab = m_startTab->currentIndex() >= 0 ? QString::number(m_startTab->currentIndex()) : s.startab;
+    return s;
+}
+
+QStringList OptionsTab::swatchColorTexts() const
+{
+    QStringList colors;
+    for (const ColorSwatch* swatch : m_swatches)
+        colors << themes::colorToText(swatch->color());
+    return colors;
+}
+
+void OptionsTab::setSwatchColorTexts(const QStringList& colors)
+{
+    for (int i = 0; i < m_swatches.size(); ++i)
+        m_swatches[i]->setColor(themes::colorFromText(colors.value(i), palette().color(QPalette::Button)));
+}
+
+void OptionsTab::setArchiveFolder(const QString& folder, bool sharedFolderInUse)
+{
+    m_archiveFolder->setText(folder);
+    m_auto->setEnabled(sharedFolderInUse);
+}
+
+void OptionsTab::setSoundName(const QString& name, bool missing)
+{
+    m_soundName->setText(name);
+    m_soundName->setStyleSheet(missing ? QStringLiteral("color: red;") : QString());
+}
+
+void OptionsTab::setSoundControlsEnabled(bool enabled)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{m_chooseSound, m_playSound, m_systemSound, m_soundName})
+        w->setEnabled(enabled);
+}
+
+void OptionsTab::setWindowSizeCaption(int width, int height)
+{
+    m_fix->setText(QStringLiteral("Fix %1 x %2").arg(width).arg(height));
+}
+
+void OptionsTab::setDateSamples(const QString& oneShot, const QString& yearly)
+{
+    m_oneShotSample->setText(oneShot);
+    m_yearlySample->setText(yearly);
+}
+
+void OptionsTab::setTimeCheckLabelAlert(bool alert)
+{
+    m_timeCheckLabel->setStyleSheet(alert ? QStringLiteral("color: red;") : QString());
+}
+
+void OptionsTab::setEditorSaveEnabled(bool enabled)
+{
+    m_editorSave->setEnabled(enabled);
+}
+
+void OptionsTab::setEditorColor(bool background, const QColor& color)
+{
+    (background ? m_editorColor : m_fontColor)->setColor(color);
+}
+
+void OptionsTab::setLookAheadControlsEnabled(bool enabled)
+{
+    m_futuroDays->setEnabled(enabled);
+    m_lookAhead->setEnabled(enabled);
+}
+
+QString OptionsTab::editorFontName() const
+{
+    return m_fonts->currentFont().family();
+}
+
+int OptionsTab::editorFontSize() const
+{
+    return m_fontSize->value();
+}
+
+QString OptionsTab::editorFontColor() const
+{
+    return themes::colorToText(m_fontColor->color());
+}
+
+QString OptionsTab::editorBackColor() const
+{
+    return themes::colorToText(m_editorColor->color());
+}
+
+} // namespace brivane::ui

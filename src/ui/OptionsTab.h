@@ -1,0 +1,122 @@
+#pragma once
+
+#include "store/SettingsRecord.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QFontComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QToolButton;
+class QPushButton;
+
+namespace brivane::ui {
+
+class ColorSwatch;
+
+// The Options tab: shows the settings record and forwards every change the
+// user makes; it never writes the archive itself.
+class OptionsTab : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit OptionsTab(QWidget* parent = nullptr);
+
+    // Shows the record without raising any change signal.
+    void showSettings(const store::SettingsRecord& settings);
+    // The values the full save takes from the controls, over `base`.
+    store::SettingsRecord collectFullSave(store::SettingsRecord base) const;
+    QStringList swatchColorTexts() const;
+    void setSwatchColorTexts(const QStringList& colors);
+
+    void setArchiveFolder(const QString& folder, bool sharedFolderInUse);
+    void setSoundName(const QString& name, bool missing);
+    void setSoundControlsEnabled(bool enabled);
+    void setWindowSizeCaption(int width, int height);
+    void setDateSamples(const QString& oneShot, const QString& yearly);
+    void setTimeCheckLabelAlert(bool alert);
+    void setEditorSaveEnabled(bool enabled);
+    void setEditorColor(bool background, const QColor& color);
+    void setLookAheadControlsEnabled(bool enabled);
+
+    QString editorFontName() const;
+    int editorFontSize() const;
+    QString editorFontColor() const;
+    QString editorBackColor() const;
+
+Q_SIGNALS:
+    void fullSaveRequested();
+    void columnChanged(const QString& column, const QVariant& value);
+    void swatchClicked(int section);
+    void baseColorsRequested();
+    void editorSettingChanged();
+    void editorSaveRequested();
+    void editorColorRequested(bool background);
+    void fixRequested();
+    void changeFolderRequested();
+    void autoFolderRequested();
+    void openArchiveFolderRequested();
+    void chooseSoundRequested();
+    void playSoundRequested();
+    void systemSoundRequested();
+    void lookAheadRequested();
+    void timeCheckChanged();
+    void hideTipsChanged(bool hide);
+    void scaleChanged(int index);
+    void ampmChanged(bool on);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildStartBox();
+    QWidget* buildAlarmBox();
+    QWidget* buildDateBox();
+    QWidget* buildColorBox();
+    QWidget* buildWindowBox();
+    QWidget* buildArchiveBox();
+    QWidget* buildEditorBox();
+    QWidget* buildSpecialBox();
+
+    QCheckBox* m_autostart = nullptr;
+    QCheckBox* m_minimized = nullptr;
+    QCheckBox* m_timeCheck = nullptr;
+    QLabel* m_timeCheckLabel = nullptr;
+    QCheckBox* m_soundOn = nullptr;
+    QCheckBox* m_popup = nullptr;
+    QToolButton* m_chooseSound = nullptr;
+    QToolButton* m_playSound = nullptr;
+    QToolButton* m_systemSound = nullptr;
+    QLabel* m_soundName = nullptr;
+    QCheckBox* m_futuro = nullptr;
+    QSpinBox* m_futuroDays = nullptr;
+    QToolButton* m_lookAhead = nullptr;
+    QComboBox* m_oneShotFormat = nullptr;
+    QComboBox* m_yearlyFormat = nullptr;
+    QLabel* m_oneShotSample = nullptr;
+    QLabel* m_yearlySample = nullptr;
+    QList<ColorSwatch*> m_swatches;
+    QToolButton* m_fix = nullptr;
+    QComboBox* m_scale = nullptr;
+    QCheckBox* m_ampm = nullptr;
+    QCheckBox* m_hideTips = nullptr;
+    QLabel* m_archiveFolder = nullptr;
+    QToolButton* m_change = nullptr;
+    QToolButton* m_auto = nullptr;
+    QFontComboBox* m_fonts = nullptr;
+    QSpinBox* m_fontSize = nullptr;
+    ColorSwatch* m_fontColor = nullptr;
+    ColorSwatch* m_editorColor = nullptr;
+    QToolButton* m_editorSave = nullptr;
+    QLineEdit* m_password = nullptr;
+    QCheckBox* m_blocco = nullptr;
+    QCheckBox* m_readOnly = nullptr;
+    QComboBox* m_startTab = nullptr;
+    bool m_showing = false;
+};
+
+} // namespace brivane::ui
