@@ -1,0 +1,191 @@
+#include "agenda/DoneState.h"
+#include "store/Archive.h"
+#include "store/ArchiveLocation.h"
+#include "store/Schema.h"
+#include "store/SqlDate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace brivane;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runAgenda(const QString& home, const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("BRIVANE_HOME"), home);
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(BRIVANE_PROGRAM), arguments);
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// A task row: kind, description, day columns and times.
+struct Row
+{
+    QString flag, id, datefull, data, dayofmonth, dayofweek, orario, orario2 = QStringLiteral("  :  ");
+    QString fatto = QStringLiteral("1600-01-01"), flagfatto = QStringLiteral("N");
+};
+
+void addTasks(const QString& folder, const QList<Row>& rows)
+{
+    store::Archive archive(QStringLiteral("fixture"));
+    QVERIFY(archive.open(folder));
+    store::SchemaResult result;
+    QVERIFY(store::Schema(archive.database(), folder, folder).createAndUpgrade(result));
+    QSqlQuery insert(archive.database());
+    QVERIFY(insert.prepare(QStringLiteral(
+        "INSERT INTO BRarc66 (flag, id, datefull, data, dayofmonth, dayofweek, orario, orario2, fatto, flagfatto, "
+        "sospeso, flagscad) VALUES (:flag, :id, :datefull, :data, :dayofmonth, :dayofweek, :orario, :orario2, :fatto, "
+        ":flagfatto, 'N', 'N')")));
+    for (const Row& row : rows) {
+        insert.bindValue(QStringLiteral(":flag"), row.flag);
+        insert.bindValue(QStringLiteral(":id"), row.id);
+        insert.bindValue(QStringLiteral(":datefull"), row.datefull);
+        insert.bindValue(QStringLiteral(":data"), row.data);
+        insert.bindValue(QStringLiteral(":dayofmonth"), row.dayofmonth);
+        insert.bindValue(QStringLiteral(":dayofweek"), row.dayofweek);
+        insert.bindValue(QStringLiteral(":orario"), row.orario);
+        insert.bindValue(QStringLiteral(":orario2"), row.orario2);
+        insert.bindValue(QStringLiteral(":fatto"), row.fatto);
+        insert.bindValue(QStringLiteral(":flagfatto"), row.flagfatto);
+        QVERIFY(insert.exec());
+    }
+}
+
+} // namespace
+
+class TestAgendaCommand : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void printsEveryKindOnItsDays()
+    {
+        QTemporaryDir home;
+        const QString folder = home.path() + QStringLiteral("/myarcs");
+        addTasks(folder, {
+            {QStringLiteral("O"), QStringLiteral("dentist"), QStringLiteral("2024-02-28"), {}, {}, {},
+             QStringLiteral("10:00"), QStringLiteral("11:00")},
+            {QStringLiteral("O"), QStringLiteral("old errand"), QStringLiteral("2020-01-01"), {}, {},
+             QStringLiteral("X"), QStringLiteral("08:00")},
+            {QStringLiteral("Y"), QStringLiteral("Ann's birthday"), QStringLiteral("1990-02-29"),
+             QStringLiteral("02/29"), QStringLiteral("SI"), {}, QStringLiteral("  :  ")},
+            {QStringLiteral("M"), QStringLiteral("rent"), QStringLiteral("2023-01-01"), {}, QStringLiteral("01"), {},
+             QStringLiteral("09:00")},
+            {QStringLiteral("W"), QStringLiteral("gym\nbring towel"), QStringLiteral("2023-01-01"), {}, {},
+             QStringLiteral("Thursday"), QStringLiteral("18:30"), QStringLiteral("19:30"), QStringLiteral("2024-02-29"),
+             QStringLiteral("Y")},
+        });
+
+        const Run run = runAgenda(home.path(), {QStringLiteral("--agenda"), QStringLiteral("2024-02-28"),
+                                                QStringLiteral("--days"), QStringLiteral("3")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 (QStringList{
+                     QStringLiteral("2024-02-28\t10:00\t11:00\tO\t1\tN\tdentist"),
+                     QStringLiteral("2024-02-29\t  :  \t  :  \tY\t3\tN\tAnn's birthday"),
+                     QStringLiteral("2024-02-29\t18:30\t19:30\tW\t5\tY\tgym bring towel"),
+                     QStringLiteral("2024-03-01\t09:00\t  :  \tM\t4\tN\trent"),
+                 }));
+
+        // Reading changes nothing: the past delete-after task is still there.
+        const Run again = runAgenda(home.path(), {QStringLiteral("--agenda"), QStringLiteral("2020-01-01")});
+        QCOMPARE(again.out, QStringLiteral("2020-01-01\t08:00\t  :  \tO\t2\tN\told errand\n"));
+    }
+
+    void badArgumentsExitWithUsage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("impossible date") << QStringList{QStringLiteral("--agenda"), QStringLiteral("2023-02-29")};
+        QTest::newRow("not a date") << QStringList{QStringLiteral("--agenda"), QStringLiteral("tomorrow")};
+        QTest::newRow("zero days") << QStringList{QStringLiteral("--agenda"), QStringLiteral("--days"), QStringLiteral("0")};
+        QTest::newRow("too many days") << QStringList{QStringLiteral("--agenda"), QStringLiteral("--days"), QStringLiteral("3661")};
+        QTest::newRow("days missing") << QStringList{QStringLiteral("--agenda"), QStringLiteral("--days")};
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--agenda"), QStringLiteral("--weeks")};
+        QTest::newRow("unknown command") << QStringList{QStringLiteral("--frobnicate")};
+    }
+    void badArgumentsExitWithUsage()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir home;
+        const Run run = runAgenda(home.path(), arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("usage: brivane-organizer --agenda")), qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+        QVERIFY(!QDir(home.path() + QStringLiteral("/myarcs")).exists());
+    }
+
+    void helpAndVersion()
+    {
+        QTemporaryDir home;
+        const Run help = runAgenda(home.path(), {QStringLiteral("--help")});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.contains(QStringLiteral("--agenda")));
+        const Run version = runAgenda(home.path(), {QStringLiteral("--version")});
+        QCOMPARE(version.status, 0);
+        QVERIFY(version.out.startsWith(QStringLiteral("brivane-organizer ")));
+    }
+
+    void unusableArchiveExitsWithOneAndKeepsTheFile()
+    {
+        QTemporaryDir home;
+        QVERIFY(QDir().mkpath(home.path() + QStringLiteral("/myarcs")));
+        QFile file(home.path() + QStringLiteral("/myarcs/boarc.abs"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("plain text, not an archive\n").repeated(200));
+        file.close();
+        const Run run = runAgenda(home.path(), {QStringLiteral("--agenda")});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(file.fileName()), qPrintable(run.err));
+        QCOMPARE(QFileInfo(file.fileName()).size(), qint64(27 * 200));
+    }
+
+    void missingSharedFolderWarnsAndUsesDefault()
+    {
+        QTemporaryDir home;
+        const QString folder = home.path() + QStringLiteral("/myarcs");
+        addTasks(folder, {{QStringLiteral("O"), QStringLiteral("local task"), QStringLiteral("2025-05-05")}});
+        QVERIFY(store::ArchiveLocation::writeNetFile(folder, QStringLiteral("/no/such/share")));
+        const Run run = runAgenda(home.path(), {QStringLiteral("--agenda"), QStringLiteral("2025-05-05")});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.err.contains(QStringLiteral("/no/such/share")));
+        QVERIFY(run.out.endsWith(QStringLiteral("\tlocal task\n")));
+        QVERIFY(QFile::exists(store::ArchiveLocation::netFilePath(folder)));
+    }
+
+    void newHomeGetsAFreshArchive()
+    {
+        QTemporaryDir home;
+        const Run run = runAgenda(home.path(), {QStringLiteral("--agenda")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QString());
+        QVERIFY(QFile::exists(home.path() + QStringLiteral("/myarcs/boarc.abs")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAgendaCommand)
+#include "tst_agenda_command.moc"
