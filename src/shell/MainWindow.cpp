@@ -88,6 +88,11 @@ void MainWindow::buildWindow()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("PageControlMenu"));
     m_tabs->setDocumentMode(true);
+    // Nine captions share the smallest window width without scroll arrows.
+    m_tabs->tabBar()->setUsesScrollButtons(false);
+    m_tabs->tabBar()->setExpanding(true);
+    m_tabs->tabBar()->setElideMode(Qt::ElideNone);
+    m_tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; min-width: 0px; }"));
 
     m_todayQuery = new agenda::TodayQuery(this);
     const QList<ui::TaskListTab::Names> kinds = {
@@ -149,6 +154,8 @@ void MainWindow::buildWindow()
 
     m_tray = new platform::TrayIcon(this);
     m_tray->setImage(4);
+    // Shown only while a migration notice is owed.
+    m_topBar->migrationButton()->hide();
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
     connect(m_topBar, &TopBar::terminateClicked, this, &MainWindow::quit);
