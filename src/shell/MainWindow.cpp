@@ -2,7 +2,6 @@
 
 #include "agenda/DateFormat.h"
 #include "agenda/Purge.h"
-#include "agenda/TodayQuery.h"
 #include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "platform/widgets/ColorDialog.h"
@@ -17,6 +16,7 @@
 #include "themes/ColorText.h"
 #include "ui/OptionsTab.h"
 #include "ui/SectionTab.h"
+#include "shell/AgendaController.h"
 #include "ui/TaskListTab.h"
 #include "ui/TodayTab.h"
 
@@ -76,9 +76,8 @@ MainWindow::MainWindow(QStringList arguments, QWidget* parent)
 MainWindow::~MainWindow()
 {
     // The result sets go before the connection they were read from.
-    m_todayQuery->clear();
-    for (agenda::TaskKindQuery* query : std::as_const(m_kindQueries))
-        query->clear();
+    m_agenda->clearResults();
+    m_agenda->setDatabase(QSqlDatabase());
     m_archive.close();
 }
 
@@ -94,40 +93,12 @@ void MainWindow::buildWindow()
     m_tabs->tabBar()->setElideMode(Qt::ElideNone);
     m_tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; min-width: 0px; }"));
 
-    m_todayQuery = new agenda::TodayQuery(this);
-    const QList<ui::TaskListTab::Names> kinds = {
-        {QStringLiteral("O"), QStringLiteral("DBGrid_Shot"), QStringLiteral("Edit_Find_Shot"), QStringLiteral("Panel_Shot"),
-         QStringLiteral("SpeedButtonHintShot"), QStringLiteral("Tasks on one date"),
-         {QStringLiteral("datefull"), QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("id")},
-         {QStringLiteral("Date"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Description")}},
-        {QStringLiteral("Y"), QStringLiteral("DBGrid_Year"), QStringLiteral("Edit_Find_Year"), QStringLiteral("Panel_year"),
-         QStringLiteral("SpeedButtonHintAnno"), QStringLiteral("Tasks that come back every year"),
-         {QStringLiteral("data"), QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("id")},
-         {QStringLiteral("Day"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Description")}},
-        {QStringLiteral("M"), QStringLiteral("DBGrid_Month"), QStringLiteral("Edit_Find_Month"), QStringLiteral("Panel_Month"),
-         QStringLiteral("SpeedButtonHelpMonth"), QStringLiteral("Tasks that come back every month"),
-         {QStringLiteral("dayofmonth"), QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("id")},
-         {QStringLiteral("Day"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Description")}},
-        {QStringLiteral("W"), QStringLiteral("DBGrid_Week"), QStringLiteral("Edit_Find_Week"), QStringLiteral("Panel_week"),
-         QStringLiteral("SpeedButtonHelpWeek"), QStringLiteral("Tasks that come back every week"),
-         {QStringLiteral("dayofweek"), QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("id")},
-         {QStringLiteral("Weekday"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Description")}},
-    };
-    const QStringList tabNames = {QStringLiteral("TabSheetShot"), QStringLiteral("TabSheetYEAR"),
-                                  QStringLiteral("TabSheetMonth"), QStringLiteral("TabSheetWEEK")};
+    m_agenda = new AgendaController(this, m_settings, this);
     const QStringList captions = {QStringLiteral("One Shot"), QStringLiteral("Yearly"), QStringLiteral("Monthly"),
                                   QStringLiteral("Weekly ")};
-    for (int i = 0; i < kinds.size(); ++i) {
-        auto* query = new agenda::TaskKindQuery(kinds[i].flag, this);
-        m_kindQueries << query;
-        auto* tab = new ui::TaskListTab(kinds[i], query);
-        tab->setObjectName(tabNames[i]);
-        m_taskTabs << tab;
-        m_tabs->addTab(tab, captions[i]);
-    }
-    m_todayTab = new ui::TodayTab(m_todayQuery);
-    m_todayTab->setObjectName(QStringLiteral("TabSheetTODAY"));
-    m_tabs->addTab(m_todayTab, QStringLiteral("Today"));
+    for (int kind = 0; kind < captions.size(); ++kind)
+        m_tabs->addTab(m_agenda->listTab(kind), captions[kind]);
+    m_tabs->addTab(m_agenda->todayTab(), QStringLiteral("Today"));
     m_contactsTab = new ui::SectionTab(QStringLiteral("Edit_Find_Contact"), QStringLiteral("Panel_FullName"),
                                        QStringLiteral("SpeedButtonHintContact"), QStringLiteral("Your contacts"));
     m_contactsTab->setObjectName(QStringLiteral("TabSheetContact"));
@@ -190,9 +161,15 @@ void MainWindow::buildWindow()
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &MainWindow::quit);
 
-    connect(m_todayTab, &ui::TodayTab::viewedDateChanged, this, [this] { runTodayQuery(); });
-    connect(m_todayTab, &ui::TodayTab::showSuspendedChanged, this, [this] { runTodayQuery(); });
-    connect(m_todayTab, &ui::TodayTab::sidePanelToggled, this, [this](bool shown) {
+    m_agenda->openTaskDialog = [this](int kind, qint64 codimp, bool enlarged) { openTaskDialog(kind, codimp, enlarged); };
+    connect(m_agenda, &AgendaController::tabRequested, this, [this](int tab) { m_tabs->setCurrentIndex(tab); });
+    connect(m_agenda, &AgendaController::alarmListStale, this, &MainWindow::runAlarmListQuery);
+    connect(m_agenda, &AgendaController::errorRaised, this, [this](const QString& message) {
+        MessageBox::warning(this, message);
+    });
+    connect(m_agenda, &AgendaController::attachmentOpenRequested, this, &MainWindow::openAttachment);
+    connect(m_agenda, &AgendaController::contactLinkRequested, this, &MainWindow::showContactLink);
+    connect(m_agenda->todayTab(), &ui::TodayTab::sidePanelToggled, this, [this](bool shown) {
         m_settings.showcale = shown ? QStringLiteral("Y") : QStringLiteral("N");
         fullSave();
     });
@@ -284,10 +261,10 @@ bool MainWindow::create()
         return false;
     writeContactColumnLayoutDefaults();
     loadSettings();
-    purgeExpired();
+    m_agenda->purgeExpired();
     loadGroupLists();
     applyCreationSettings();
-    runTodayQuery();
+    m_agenda->refreshToday();
     sizeWindow();
     runDayStartCheck();
     if (m_exitCode != 0 || !m_settingsLoaded)
@@ -340,7 +317,7 @@ bool MainWindow::initialiseState()
         m_exitCode = 0;
         return false;
     }
-    m_todayTab->setViewedDate(platform::Clock::instance().today());
+    m_agenda->todayTab()->setViewedDate(platform::Clock::instance().today());
     m_tray->setImage(4);
     return true;
 }
@@ -381,6 +358,7 @@ bool MainWindow::openArchive()
     m_archiveFolder = outcome.archiveFolder;
     m_sharedFolderInUse = outcome.netFilePresent;
     m_archiveReport = outcome.schema.report;
+    m_agenda->setDatabase(m_archive.database());
     return true;
 }
 
@@ -428,7 +406,7 @@ void MainWindow::sizeWindow()
     m_startMaximised = m_settings.winStato != QLatin1String("wsNormal");
     if (m_startMaximised)
         setWindowState(windowState() | Qt::WindowMaximized);
-    refitGrids();
+    m_agenda->refitGrids();
 }
 
 void MainWindow::updateSoundLabel()
@@ -472,10 +450,9 @@ void MainWindow::loadSettings()
         m_timerControlloOrario->stop();
     }
     tabChanged(m_tabs->currentIndex());
-    m_todayTab->setTodayShading(m_todayTab->viewedDate() == today);
-    m_todayTab->resetCalendarFilters();
+    m_agenda->todayTab()->resetCalendarFilters();
     if (m_startupFinished)
-        runTodayQuery();
+        m_agenda->refreshToday();
     m_optionsTab->setSoundControlsEnabled(store::soundonHasSound(m_settings.soundon));
 }
 
@@ -505,8 +482,10 @@ void MainWindow::fullSave()
     if (!writeOrReport(store::SettingsStore(m_archive.database()).fullSave(record, &error), error))
         return;
     loadSettings();
-    if (formatsChanged)
-        runListQueries();
+    if (formatsChanged) {
+        m_agenda->runList(AgendaController::OneShot);
+        m_agenda->runList(AgendaController::Yearly);
+    }
 }
 
 void MainWindow::saveColumn(const QString& column, const QVariant& value)
@@ -655,57 +634,27 @@ void MainWindow::backToDefaultFolder()
 
 QDate MainWindow::viewedDate() const
 {
-    return m_todayTab->viewedDate();
-}
-
-void MainWindow::runTodayQuery()
-{
-    if (!m_archive.isOpen())
-        return;
-    QString error;
-    if (!m_todayQuery->run(m_archive.database(), viewedDate(), m_todayTab->showSuspended(), &error)) {
-        if (m_startupFinished)
-            MessageBox::warning(this, error);
-        return;
-    }
-    m_todayTab->setTodayShading(viewedDate() == platform::Clock::instance().today());
-    m_todayTab->refitColumns();
-}
-
-void MainWindow::runTaskList(int kindIndex)
-{
-    QString error;
-    if (!m_kindQueries[kindIndex]->run(m_archive.database(), &error)) {
-        MessageBox::warning(this, error);
-        return;
-    }
-    m_taskTabs[kindIndex]->refitColumns();
-    updateCount(QLatin1Char(kKindFlags[kindIndex][0]), m_kindQueries[kindIndex]->rowCount());
+    return m_agenda->viewedDate();
 }
 
 void MainWindow::runListQueries()
 {
-    for (int kind : {2, 3, 1, 0})
-        runTaskList(kind);
-    runAlarmListQuery();
+    m_agenda->runAllLists();
     updateCount(QLatin1Char('L'));
     updateCount(QLatin1Char('C'));
     updateCount(QLatin1Char('N'));
-    updateCount(QLatin1Char('D'));
 }
 
-void MainWindow::updateCount(QChar section, int listed)
+// Totals of the sections whose lists come with later features; their lists
+// would show every row.
+void MainWindow::updateCount(QChar section)
 {
     const int total = store::ArchiveCounts::total(m_archive.database(), section);
     if (total < 0)
         return;
-    m_todayTab->setCount(section, store::ArchiveCounts::summaryText(section, total));
-    const QString caption = store::ArchiveCounts::counterCaption(listed < 0 ? total : listed, total);
+    m_agenda->todayTab()->setCount(section, store::ArchiveCounts::summaryText(section, total));
+    const QString caption = store::ArchiveCounts::counterCaption(total, total);
     switch (section.unicode()) {
-    case 'O': m_taskTabs[0]->setCounter(caption); break;
-    case 'Y': m_taskTabs[1]->setCounter(caption); break;
-    case 'M': m_taskTabs[2]->setCounter(caption); break;
-    case 'W': m_taskTabs[3]->setCounter(caption); break;
     case 'C': m_contactsTab->setCounter(caption); break;
     case 'N': m_notesTab->setCounter(caption); break;
     case 'L': m_toDoTab->setCounter(caption); break;
@@ -713,35 +662,58 @@ void MainWindow::updateCount(QChar section, int listed)
     }
 }
 
-void MainWindow::purgeExpired()
-{
-    QString error;
-    if (agenda::purgeExpiredOneShots(m_archive.database(), platform::Clock::instance().today(), &error) < 0)
-        MessageBox::warning(this, error);
-}
-
-void MainWindow::refitGrids()
-{
-    for (ui::TaskListTab* tab : std::as_const(m_taskTabs))
-        tab->refitColumns();
-    m_todayTab->refitColumns();
-}
-
 void MainWindow::refreshAll()
 {
     unsavedFilePrompt();
-    purgeExpired();
-    for (int kind : {2, 3, 1, 0})
-        runTaskList(kind);
-    runTodayQuery();
+    m_agenda->purgeExpired();
+    for (int kind : {AgendaController::Monthly, AgendaController::Weekly, AgendaController::Yearly,
+                     AgendaController::OneShot})
+        m_agenda->runList(kind);
+    m_agenda->refreshToday();
     updateCount(QLatin1Char('C'));
     updateCount(QLatin1Char('L'));
     runAlarmListQuery();
     updateCount(QLatin1Char('N'));
     applyTheme(QStringLiteral("default"));
     applyTheme(m_settings.themeName);
-    refitGrids();
+    m_agenda->refitGrids();
 }
+
+void MainWindow::openAttachment(const QString& attachment)
+{
+    const QString text = attachment.trimmed();
+    if (text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive) || text.contains(QLatin1String("://"))) {
+        platform::Shell::open(QUrl(text));
+        return;
+    }
+    if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive)) {
+        platform::Shell::open(QUrl(QStringLiteral("http://") + text));
+        return;
+    }
+    QFileInfo file(text);
+    if (file.isRelative()) {
+        for (const char* folder : {"allegati/", "attaches/"}) {
+            const QFileInfo candidate(m_programFolder + QLatin1String(folder) + text);
+            if (candidate.exists()) {
+                file = candidate;
+                break;
+            }
+        }
+    }
+    if (!file.exists()) {
+        MessageBox::warning(this, QStringLiteral("I can not find \"%1\".").arg(text));
+        return;
+    }
+    platform::Shell::openPath(file.absoluteFilePath());
+}
+
+void MainWindow::showContactLink(const QString& link)
+{
+    m_tabs->setCurrentIndex(TabContacts);
+    m_contactsTab->searchField()->setText(link);
+}
+
+void MainWindow::openTaskDialog(int, qint64, bool) {}
 
 // ---------------------------------------------------------------- lifecycle
 
@@ -805,7 +777,7 @@ void MainWindow::firstShow()
 {
     m_revealGuard = false;
     setMinimumSize(store::SettingsRecord::kMinimumWidth, store::SettingsRecord::kMinimumHeight);
-    m_todayTab->setStartupControlsEnabled(true);
+    m_agenda->todayTab()->setStartupControlsEnabled(true);
     applyTheme(m_settings.themeName);
     if (!m_archiveReport.isEmpty()) {
         const QString report = m_archiveReport.join(QString()) + QStringLiteral("\r")
@@ -814,7 +786,7 @@ void MainWindow::firstShow()
         MessageBox::information(this, report, MessageBox::caption() + QStringLiteral(" - Archive report"));
         m_archiveReport.clear();
     }
-    m_todayTab->setSidePanelShown(m_settings.showcale == QLatin1String("Y"));
+    m_agenda->todayTab()->setSidePanelShown(m_settings.showcale == QLatin1String("Y"));
     for (int tab = 0; tab < m_tabs->count(); ++tab) {
         const QString caption = m_tabs->tabText(tab);
         m_tabs->setTabText(tab, QLatin1Char(' ') + caption + QLatin1Char(' '));
@@ -839,11 +811,10 @@ void MainWindow::dayChangeTest()
     if (today == m_lastDaySeen)
         return;
     m_lastDaySeen = today;
-    purgeExpired();
-    runTaskList(0);
+    m_agenda->purgeExpired();
+    m_agenda->runList(AgendaController::OneShot);
     runAlarmListQuery();
-    m_todayTab->setViewedDate(today);
-    runTodayQuery();
+    m_agenda->viewDate(today);
     runDayStartCheck();
 }
 
@@ -855,16 +826,19 @@ void MainWindow::tabChanged(int index)
     palette.setColor(QPalette::Window, color);
     palette.setColor(QPalette::WindowText, color.lightness() < 110 ? Qt::white : Qt::black);
     m_topBar->setPalette(palette);
-    refitGrids();
-    if (index == TabToday && m_tray->image() != 0 && !m_firstShowPending)
-        m_tray->setImage(0);
+    m_agenda->refitGrids();
+    if (index == TabToday) {
+        if (m_tray->image() != 0 && !m_firstShowPending)
+            m_tray->setImage(0);
+        m_agenda->refreshTodayIfPending();
+    }
     if (m_firstShowPending)
         return;
     QWidget* focus = nullptr;
     if (index < TabToday)
-        focus = m_taskTabs[index]->searchField();
+        focus = m_agenda->listTab(index)->searchField();
     else if (index == TabToday)
-        focus = m_todayTab->focusTarget();
+        focus = m_agenda->todayTab()->focusTarget();
     else if (index == TabContacts)
         focus = m_contactsTab->searchField();
     else if (index == TabNotes)

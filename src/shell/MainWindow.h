@@ -10,11 +10,6 @@
 class QTabWidget;
 class QTimer;
 
-namespace brivane::agenda {
-class TaskKindQuery;
-class TodayQuery;
-} // namespace brivane::agenda
-
 namespace brivane::platform {
 class TrayIcon;
 }
@@ -23,12 +18,11 @@ namespace brivane::ui {
 class NotesTab;
 class OptionsTab;
 class SectionTab;
-class TaskListTab;
-class TodayTab;
 } // namespace brivane::ui
 
 namespace brivane::shell {
 
+class AgendaController;
 class TopBar;
 
 // The main window: builds the nine tabs, opens the archive and applies the
@@ -104,12 +98,11 @@ private:
     void backToDefaultFolder();
 
     // Lists.
-    void runTodayQuery();
-    void runTaskList(int kindIndex);
     void runListQueries();
-    void updateCount(QChar section, int listed = -1);
-    void purgeExpired();
-    void refitGrids();
+    void updateCount(QChar section);
+    void openTaskDialog(int kind, qint64 codimp, bool enlargedNote);
+    void openAttachment(const QString& attachment);
+    void showContactLink(const QString& link);
 
     // Lifecycle.
     void launchCheck();
@@ -165,15 +158,12 @@ private:
 
     TopBar* m_topBar = nullptr;
     QTabWidget* m_tabs = nullptr;
-    QList<ui::TaskListTab*> m_taskTabs;
-    ui::TodayTab* m_todayTab = nullptr;
+    AgendaController* m_agenda = nullptr;
     ui::SectionTab* m_contactsTab = nullptr;
     ui::NotesTab* m_notesTab = nullptr;
     ui::SectionTab* m_toDoTab = nullptr;
     ui::OptionsTab* m_optionsTab = nullptr;
     platform::TrayIcon* m_tray = nullptr;
-    agenda::TodayQuery* m_todayQuery = nullptr;
-    QList<agenda::TaskKindQuery*> m_kindQueries;
 
     QTimer* m_timerOrologio = nullptr;
     QTimer* m_timerControlloOrario = nullptr;

@@ -116,6 +116,7 @@ bool Archive::openConnection(const QString& folder, bool readOnly, QString* erro
                                   : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open()) {
         setError(error, QStringLiteral("I can not open the archive \"%1\": %2").arg(path, db.lastError().text()));
+        db = QSqlDatabase();
         close();
         return false;
     }
@@ -126,7 +127,8 @@ bool Archive::openConnection(const QString& folder, bool readOnly, QString* erro
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !probe.next()) {
         setError(error, QStringLiteral("The file \"%1\" is not a valid archive or it is damaged: %2")
                             .arg(path, probe.lastError().text()));
-        probe.finish();
+        probe = QSqlQuery();
+        db = QSqlDatabase();
         close();
         return false;
     }
@@ -136,7 +138,8 @@ bool Archive::openConnection(const QString& folder, bool readOnly, QString* erro
         if (!probe.exec(QStringLiteral("PRAGMA journal_mode=DELETE"))) {
             setError(error, QStringLiteral("I can not use the archive \"%1\": %2")
                                 .arg(path, probe.lastError().text()));
-            probe.finish();
+            probe = QSqlQuery();
+            db = QSqlDatabase();
             close();
             return false;
         }

@@ -1,8 +1,8 @@
 #include "ui/GridSetup.h"
 
 #include <QHeaderView>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
+#include "agenda/TaskListQuery.h"
+
 #include <QTableView>
 
 namespace brivane::ui {
@@ -22,23 +22,28 @@ QTableView* makeGrid(const QString& objectName)
     return grid;
 }
 
-void showColumns(QTableView* grid, QSqlQueryModel* model, const QStringList& columns, const QStringList& captions)
+void showColumns(QTableView* grid, agenda::TaskQueryModel* model, const QStringList& columns, const QStringList& captions)
 {
     if (!model)
         return;
-    const QSqlRecord record = model->record();
     QHeaderView* header = grid->horizontalHeader();
-    for (int i = 0; i < record.count(); ++i)
+    for (int i = 0; i < model->columnCount(); ++i)
         grid->setColumnHidden(i, true);
     for (int visual = 0; visual < columns.size(); ++visual) {
-        const int logical = record.indexOf(columns[visual]);
+        const int logical = model->columnOf(columns[visual]);
         if (logical < 0)
             continue;
         grid->setColumnHidden(logical, false);
         model->setHeaderData(logical, Qt::Horizontal, captions.value(visual));
         header->moveSection(header->visualIndex(logical), visual);
-        header->setSectionResizeMode(logical, visual + 1 == columns.size() ? QHeaderView::Stretch
-                                                                          : QHeaderView::ResizeToContents);
+        if (columns[visual] == QLatin1String("id")) {
+            header->setSectionResizeMode(logical, QHeaderView::Stretch);
+        } else if (columns[visual] == QLatin1String("Presenza")) {
+            header->setSectionResizeMode(logical, QHeaderView::Fixed);
+            header->resizeSection(logical, 42);
+        } else {
+            header->setSectionResizeMode(logical, QHeaderView::ResizeToContents);
+        }
     }
 }
 

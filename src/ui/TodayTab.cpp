@@ -1,18 +1,24 @@
 #include "ui/TodayTab.h"
 
-#include "agenda/TodayQuery.h"
+#include "agenda/TaskListQuery.h"
+#include "platform/Clock.h"
+#include "platform/widgets/MessageBox.h"
 #include "ui/GridSetup.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <QSplitter>
+#include <QSqlRecord>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -20,48 +26,122 @@
 
 namespace brivane::ui {
 
+namespace {
+
+QString lastPathPart(const QString& text)
+{
+    const int slash = qMax(text.lastIndexOf(QLatin1Char('/')), text.lastIndexOf(QLatin1Char('\\')));
+    return slash >= 0 ? text.mid(slash + 1) : text;
+}
+
+} // namespace
+
+QToolButton* TodayTab::button(const QString& name, const QString& hint, const QString& text)
+{
+    auto* b = new QToolButton;
+    b->setObjectName(name);
+    b->setToolTip(hint);
+    b->setText(text);
+    return b;
+}
+
 TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent), m_model(model)
 {
     m_picker = new QDateEdit;
     m_picker->setObjectName(QStringLiteral("DateTimePickerTODAY"));
     m_picker->setCalendarPopup(true);
     m_picker->setDisplayFormat(QStringLiteral("dddd d MMMM yyyy"));
-    m_picker->setMinimumWidth(200);
+    m_picker->setMinimumWidth(190);
+    m_count = new QLabel;
+    m_count->setObjectName(QStringLiteral("panel_today"));
+    m_count->setFrameShape(QFrame::StyledPanel);
+    m_count->setMinimumWidth(40);
+    m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* message = new QLabel;
     message->setObjectName(QStringLiteral("Panel_MEssaggio"));
-    m_sideButton = new QToolButton;
-    m_sideButton->setObjectName(QStringLiteral("SpeedButtonClendarioLato"));
-    m_sideButton->setText(QStringLiteral("Calendar"));
-    m_sideButton->setToolTip(QStringLiteral("Show or hide the side panel"));
+
+    auto* dayBefore = button(QStringLiteral("SpeedButton_DateBack"), QStringLiteral("Day Before"), QStringLiteral("<"));
+    m_today = button(QStringLiteral("SpeedButtonToday"), QStringLiteral("Today"), QStringLiteral("Today"));
+    auto* dayAfter = button(QStringLiteral("SpeedButtonNextDay"), QStringLiteral("Day After "), QStringLiteral(">"));
+    auto* insert = button(QStringLiteral("SpeedButtonAddToday"), QStringLiteral("Insert"), QStringLiteral("Insert"));
+    m_check = button(QStringLiteral("SpeedButtonSvoltoToday"), QStringLiteral("Check"), QStringLiteral("Check"));
+    m_modify = button(QStringLiteral("SpeedButtonModToday"), QStringLiteral("Modify "), QStringLiteral("Modify"));
+    m_delete = button(QStringLiteral("SpeedButtonDelToday"), QStringLiteral("Delete "), QStringLiteral("Delete"));
+    m_origin = button(QStringLiteral("SpeedButtonFollowToday"), QStringLiteral("Origin"), QStringLiteral("Origin"));
+    m_attach = button(QStringLiteral("SpeedButtonAllegatoToday"), QStringLiteral("Attach"), QStringLiteral("Attach"));
+    m_sideButton = button(QStringLiteral("SpeedButtonClendarioLato"), QStringLiteral("Show Calendar & Information "),
+                          QStringLiteral("Calendar"));
     m_sideButton->setCheckable(true);
-    auto* help = new QToolButton;
-    help->setObjectName(QStringLiteral("SpeedButton_Help"));
-    help->setText(QStringLiteral("?"));
-    help->setToolTip(QStringLiteral("The tasks of the day shown in the date box"));
+    auto* help = button(QStringLiteral("SpeedButton_Help"), QStringLiteral("Hint"), QStringLiteral("?"));
+
+    auto* addMenu = new QMenu(insert);
+    addMenu->setObjectName(QStringLiteral("PopupMenuToday"));
+    const QList<QPair<QString, QChar>> kinds = {{QStringLiteral("One Shot"), QLatin1Char('O')},
+                                                {QStringLiteral("Yearly"), QLatin1Char('Y')},
+                                                {QStringLiteral("Monthly"), QLatin1Char('M')},
+                                                {QStringLiteral("Weekly"), QLatin1Char('W')}};
+    for (const auto& [caption, kind] : kinds)
+        connect(addMenu->addAction(caption), &QAction::triggered, this, [this, kind = kind] { Q_EMIT addRequested(kind); });
+    addMenu->addSeparator();
+    addMenu->addAction(QStringLiteral("Cancel"));
+    connect(insert, &QToolButton::clicked, this, [insert, addMenu] {
+        addMenu->popup(insert->mapToGlobal(QPoint(0, insert->height())));
+    });
+    m_attachMenu = new QMenu(m_attach);
+    m_attachMenu->setObjectName(QStringLiteral("PopupMenuAllegato"));
 
     auto* top = new QHBoxLayout;
+    top->setSpacing(2);
+    top->addWidget(dayBefore);
     top->addWidget(m_picker);
+    top->addWidget(dayAfter);
+    top->addWidget(m_today);
+    top->addWidget(m_count);
     top->addWidget(message, 1);
     top->addWidget(m_sideButton);
     top->addWidget(help);
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(2);
+    for (QToolButton* b : {insert, m_check, m_modify, m_delete, m_origin, m_attach})
+        commands->addWidget(b);
+    commands->addStretch();
 
     m_grid = makeGrid(QStringLiteral("DBGrid_Today"));
     m_grid->setModel(model);
+    m_grid->installEventFilter(this);
     m_memo = new QPlainTextEdit;
     m_memo->setObjectName(QStringLiteral("DBMemoToday"));
     m_memo->setReadOnly(true);
     m_memo->setMaximumHeight(90);
+    m_memo->viewport()->installEventFilter(this);
 
     m_side = new QWidget;
     m_side->setObjectName(QStringLiteral("Panel_LATO"));
-    m_calendar = new QCalendarWidget;
-    m_calendar->setObjectName(QStringLiteral("Calendario_Lato"));
-    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    m_calendar->setGridVisible(false);
+    auto* calendar = new QCalendarWidget;
+    calendar->setObjectName(QStringLiteral("Calendario_Lato"));
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->setNavigationBarVisible(false);
+    m_calendar = calendar;
+    connect(calendar, &QCalendarWidget::clicked, this, [this](const QDate& date) { setViewedDate(date); });
+    connect(calendar, &QCalendarWidget::activated, this, [this](const QDate& date) {
+        setViewedDate(date);
+        Q_EMIT addRequested(QLatin1Char('O'));
+    });
+
+    auto* monthBack = button(QStringLiteral("SpeedButton_Mese_Precedente"), QStringLiteral("<<"), QStringLiteral("<<"));
+    auto* dayBack = button(QStringLiteral("SpeedButton14"), QStringLiteral("<"), QStringLiteral("<"));
+    m_todaySmall = button(QStringLiteral("SpeedButton_oggi_piccolo"), QStringLiteral("O"), QStringLiteral("O"));
+    auto* dayNext = button(QStringLiteral("SpeedButton9"), QStringLiteral(">"), QStringLiteral(">"));
+    auto* monthNext = button(QStringLiteral("SpeedButton_Mese_Successivo"), QStringLiteral(">>"), QStringLiteral(">>"));
+    auto* stepper = new QHBoxLayout;
+    for (QToolButton* b : {monthBack, dayBack, m_todaySmall, dayNext, monthNext})
+        stepper->addWidget(b);
+
     auto* sideTabs = new QTabWidget;
     sideTabs->setObjectName(QStringLiteral("PageControlLato"));
     auto* entries = new QWidget;
     auto* entriesLayout = new QVBoxLayout(entries);
+    entriesLayout->setSpacing(2);
     const QList<QPair<QChar, const char*>> counts = {
         {QLatin1Char('O'), "Label_Conteggio_Giornalieri"}, {QLatin1Char('Y'), "Label_Conteggio_Annuali"},
         {QLatin1Char('M'), "Label_Conteggio_Mensili"},     {QLatin1Char('W'), "Label_Conteggio_Settimanali"},
@@ -70,6 +150,8 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     for (const auto& [section, name] : counts) {
         auto* label = new QLabel;
         label->setObjectName(QLatin1String(name));
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
         entriesLayout->addWidget(label);
         m_counts.insert(section, label);
     }
@@ -97,12 +179,14 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     auto* sideLayout = new QVBoxLayout(m_side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
     sideLayout->addWidget(m_calendar);
+    sideLayout->addLayout(stepper);
     sideLayout->addWidget(sideTabs, 1);
-    m_side->setMaximumWidth(260);
+    m_side->setFixedWidth(240);
 
     auto* main = new QWidget;
     auto* mainLayout = new QVBoxLayout(main);
     mainLayout->setContentsMargins(0, 0, 0, 0);
+    mainLayout->addLayout(commands);
     mainLayout->addWidget(m_grid, 1);
     mainLayout->addWidget(m_memo);
     auto* body = new QHBoxLayout;
@@ -115,30 +199,147 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
 
     setStartupControlsEnabled(false);
     connect(m_picker, &QDateEdit::dateChanged, this, [this](const QDate& date) {
-        const QSignalBlocker block(m_calendar);
-        m_calendar->setSelectedDate(date);
+        if (auto* cal = qobject_cast<QCalendarWidget*>(m_calendar)) {
+            const QSignalBlocker block(cal);
+            cal->setSelectedDate(date);
+        }
         Q_EMIT viewedDateChanged(date);
     });
-    connect(m_calendar, &QCalendarWidget::clicked, this, [this](const QDate& date) { setViewedDate(date); });
+    const auto viewToday = [this] { setViewedDate(platform::Clock::instance().today()); };
+    connect(m_today, &QToolButton::clicked, this, viewToday);
+    connect(m_todaySmall, &QToolButton::clicked, this, viewToday);
+    const auto step = [this](int days) { setViewedDate(viewedDate().addDays(days)); };
+    connect(dayBefore, &QToolButton::clicked, this, [step] { step(-1); });
+    connect(dayBack, &QToolButton::clicked, this, [step] { step(-1); });
+    connect(dayAfter, &QToolButton::clicked, this, [step] { step(1); });
+    connect(dayNext, &QToolButton::clicked, this, [step] { step(1); });
+    connect(monthNext, &QToolButton::clicked, this, [this] {
+        const QDate viewed = viewedDate();
+        setViewedDate(QDate(viewed.year(), viewed.month(), 1).addMonths(1));
+    });
+    connect(monthBack, &QToolButton::clicked, this, [this] {
+        const QDate viewed = viewedDate();
+        setViewedDate(QDate(viewed.year(), viewed.month(), 1).addDays(-1));
+    });
     connect(m_showSuspended, &QCheckBox::toggled, this, &TodayTab::showSuspendedChanged);
+    connect(m_highlights, &QComboBox::activated, this, [this] {
+        m_exclude->setCurrentIndex(0);
+        Q_EMIT calendarFilterChanged();
+    });
+    connect(m_exclude, &QComboBox::activated, this, [this] {
+        m_highlights->setCurrentIndex(0);
+        Q_EMIT calendarFilterChanged();
+    });
     connect(m_sideButton, &QToolButton::clicked, this, [this](bool shown) {
         m_side->setVisible(shown);
         Q_EMIT sidePanelToggled(shown);
     });
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        if (m_model->rowCount() > 0)
-            m_grid->selectRow(0);
-        showNoteOfCurrentRow();
+    connect(help, &QToolButton::clicked, this, [this] {
+        platform::MessageBox::information(this, QStringLiteral("The Tasks calendar organizes all the tasks you entered "
+                                                               "into the One Shot, Weekly, Monthly, and Yearly tabs."));
     });
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &TodayTab::showNoteOfCurrentRow);
+    connect(m_check, &QToolButton::clicked, this, [this] {
+        if (currentRow() >= 0)
+            Q_EMIT checkRequested(currentKey());
+    });
+    connect(m_modify, &QToolButton::clicked, this, [this] {
+        if (currentRow() >= 0)
+            Q_EMIT modifyRequested(currentKey(), false);
+    });
+    connect(m_delete, &QToolButton::clicked, this, [this] {
+        if (currentRow() >= 0)
+            Q_EMIT deleteRequested(currentKey());
+    });
+    connect(m_origin, &QToolButton::clicked, this, [this] {
+        if (currentRow() >= 0)
+            Q_EMIT originRequested(currentKey());
+    });
+    connect(m_attach, &QToolButton::clicked, this, [this] { popupAttachMenu(m_attach); });
+    connect(m_grid, &QTableView::doubleClicked, this, [this] {
+        if (currentRow() >= 0)
+            Q_EMIT modifyRequested(currentKey(), false);
+    });
+    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (index.column() == m_model->columnOf(QStringLiteral("Presenza")) && !index.data().toString().isEmpty())
+            Q_EMIT modifyRequested(currentKey(), true);
+    });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TodayTab::rowChanged);
 }
 
-void TodayTab::showNoteOfCurrentRow()
+QWidget* TodayTab::calendar() const
 {
-    const int row = m_grid->currentIndex().row();
-    const int column = m_model->columnOf("note");
-    m_memo->setPlainText(row >= 0 && column >= 0 ? m_model->index(row, column).data().toString() : QString());
+    return m_calendar;
+}
+
+void TodayTab::replaceCalendar(QWidget* calendar)
+{
+    m_side->layout()->replaceWidget(m_calendar, calendar);
+    delete m_calendar;
+    m_calendar = calendar;
+}
+
+qint64 TodayTab::currentKey() const
+{
+    const int row = currentRow();
+    return row >= 0 ? m_model->keyAt(row) : -1;
+}
+
+int TodayTab::currentRow() const
+{
+    const QModelIndex index = m_grid->currentIndex();
+    return index.isValid() && index.row() < m_model->rowCount() ? index.row() : -1;
+}
+
+void TodayTab::selectRow(int row)
+{
+    if (m_model->rowCount() > 0)
+        m_grid->selectRow(qBound(0, row, m_model->rowCount() - 1));
+    rowChanged();
+}
+
+bool TodayTab::selectKey(qint64 codimp)
+{
+    const int row = m_model->rowOfKey(codimp);
+    if (row < 0)
+        return false;
+    m_grid->selectRow(row);
+    rowChanged();
+    return true;
+}
+
+void TodayTab::rowChanged()
+{
+    const int row = currentRow();
+    const QSqlRecord record = row >= 0 ? m_model->record(row) : QSqlRecord();
+    const QString note = record.value(QStringLiteral("note")).toString();
+    m_memo->setPlainText(note);
+    m_memo->setVerticalScrollBarPolicy(note.isEmpty() ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    const QString attachment = record.value(QStringLiteral("allegato")).toString();
+    const QString link = record.value(QStringLiteral("ricerca")).toString();
+    m_attach->setEnabled(row >= 0 && (!attachment.isEmpty() || !link.isEmpty()));
+}
+
+void TodayTab::popupAttachMenu(QWidget* under)
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const QSqlRecord record = m_model->record(row);
+    const QString attachment = record.value(QStringLiteral("allegato")).toString();
+    const QString link = record.value(QStringLiteral("ricerca")).toString();
+    m_attachMenu->clear();
+    if (!attachment.isEmpty()) {
+        const QFileInfo file(attachment);
+        const QIcon icon = file.exists() ? QFileIconProvider().icon(file)
+                                         : style()->standardIcon(QStyle::SP_FileLinkIcon);
+        connect(m_attachMenu->addAction(icon, lastPathPart(attachment)), &QAction::triggered, this,
+                [this, attachment] { Q_EMIT attachmentRequested(attachment); });
+    }
+    if (!link.isEmpty()) {
+        connect(m_attachMenu->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), lastPathPart(link)),
+                &QAction::triggered, this, [this, link] { Q_EMIT linkRequested(link); });
+    }
+    m_attachMenu->popup(under->mapToGlobal(QPoint(0, under->height())));
 }
 
 QDate TodayTab::viewedDate() const
@@ -148,12 +349,21 @@ QDate TodayTab::viewedDate() const
 
 void TodayTab::setViewedDate(const QDate& date)
 {
+    if (date == m_picker->date()) {
+        Q_EMIT viewedDateChanged(date);
+        return;
+    }
     m_picker->setDate(date);
 }
 
 bool TodayTab::showSuspended() const
 {
     return m_showSuspended->isChecked();
+}
+
+void TodayTab::setShowSuspended(bool show)
+{
+    m_showSuspended->setChecked(show);
 }
 
 void TodayTab::setStartupControlsEnabled(bool enabled)
@@ -180,27 +390,71 @@ void TodayTab::setCount(QChar section, const QString& text)
         label->setText(text);
 }
 
-void TodayTab::setTodayShading(bool viewingToday)
-{
-    m_picker->setStyleSheet(viewingToday ? QStringLiteral("QDateEdit { background: white; }")
-                                         : QStringLiteral("QDateEdit { background: palette(button); }"));
-}
-
 void TodayTab::resetCalendarFilters()
 {
     m_highlights->setCurrentIndex(0);
     m_exclude->setCurrentIndex(0);
 }
 
+int TodayTab::highlightChoice() const
+{
+    return m_highlights->currentIndex();
+}
+
+int TodayTab::excludeChoice() const
+{
+    return m_exclude->currentIndex();
+}
+
+void TodayTab::afterRefresh(const QDate& today)
+{
+    const int rows = m_model->rowCount();
+    m_count->setText(QString::number(rows) + QStringLiteral("   "));
+    const bool viewingToday = viewedDate() == today;
+    m_picker->setStyleSheet(viewingToday ? QStringLiteral("QDateEdit { background: white; }")
+                                         : QStringLiteral("QDateEdit { background: palette(button); }"));
+    for (QToolButton* b : {m_check, m_modify, m_delete, m_origin})
+        b->setEnabled(rows > 0);
+    m_today->setEnabled(!viewingToday);
+    m_todaySmall->setEnabled(!viewingToday);
+    refitColumns();
+    rowChanged();
+}
+
 void TodayTab::refitColumns()
 {
-    showColumns(m_grid, m_model, {QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("id")},
-                {QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Description")});
+    showColumns(m_grid, m_model,
+                {QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("id"), QStringLiteral("Presenza")},
+                {QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Description"), QStringLiteral("Note")});
 }
 
 QWidget* TodayTab::focusTarget() const
 {
     return m_grid;
+}
+
+bool TodayTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && currentRow() >= 0) {
+            Q_EMIT modifyRequested(currentKey(), false);
+            return true;
+        }
+    }
+    if (watched == m_memo->viewport() && event->type() == QEvent::MouseButtonDblClick && currentRow() >= 0) {
+        Q_EMIT modifyRequested(currentKey(), true);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (auto it = m_counts.cbegin(); it != m_counts.cend(); ++it) {
+            if (it.value() == watched) {
+                Q_EMIT entriesLabelActivated(it.key());
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace brivane::ui

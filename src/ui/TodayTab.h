@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QWidget>
 
 class QCalendarWidget;
@@ -8,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QTableView;
 class QToolButton;
@@ -18,8 +20,9 @@ class TodayQuery;
 
 namespace brivane::ui {
 
-// The Today tab: the tasks of the viewed date, the side panel with its
-// month calendar and the archive counts.
+// The Today tab: the tasks of the viewed date with the commands on them,
+// the date stepping buttons, and the side panel with the month calendar and
+// the archive counts. It forwards every command to the main window.
 class TodayTab : public QWidget
 {
     Q_OBJECT
@@ -28,35 +31,71 @@ public:
     explicit TodayTab(agenda::TodayQuery* model, QWidget* parent = nullptr);
 
     QDate viewedDate() const;
+    // Views a date: the picker, the side calendar and a refresh request follow.
     void setViewedDate(const QDate& date);
     bool showSuspended() const;
+    void setShowSuspended(bool show);
     void setStartupControlsEnabled(bool enabled);
     void setSidePanelShown(bool shown);
     bool sidePanelShown() const;
     void setCount(QChar section, const QString& text);
-    void setTodayShading(bool viewingToday);
     void resetCalendarFilters();
+    int highlightChoice() const;
+    int excludeChoice() const;
+    // After the Today query ran for the viewed date.
+    void afterRefresh(const QDate& today);
     void refitColumns();
+    void selectRow(int row);
+    int currentRow() const;
+    bool selectKey(qint64 codimp);
     QWidget* focusTarget() const;
+    QToolButton* attachButton() const { return m_attach; }
+    QWidget* calendar() const;
+    void replaceCalendar(QWidget* calendar);
+    // Pops up the attachment and link menu of the current row under a button.
+    void popupAttachMenu(QWidget* under);
 
 Q_SIGNALS:
     void viewedDateChanged(const QDate& date);
     void showSuspendedChanged(bool show);
     void sidePanelToggled(bool shown);
+    void calendarFilterChanged();
+    void checkRequested(qint64 codimp);
+    void modifyRequested(qint64 codimp, bool enlargedNote);
+    void deleteRequested(qint64 codimp);
+    void originRequested(qint64 codimp);
+    void addRequested(QChar kind);
+    void entriesLabelActivated(QChar section);
+    void attachmentRequested(const QString& attachment);
+    void linkRequested(const QString& link);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showNoteOfCurrentRow();
+    QToolButton* button(const QString& name, const QString& hint, const QString& text);
+    qint64 currentKey() const;
+    void rowChanged();
 
     agenda::TodayQuery* m_model;
     QDateEdit* m_picker;
+    QLabel* m_count;
     QTableView* m_grid;
     QPlainTextEdit* m_memo;
     QWidget* m_side;
-    QCalendarWidget* m_calendar;
+    QWidget* m_calendar;
     QCheckBox* m_showSuspended;
     QComboBox* m_highlights;
     QComboBox* m_exclude;
     QToolButton* m_sideButton;
+    QToolButton* m_today;
+    QToolButton* m_todaySmall;
+    QToolButton* m_check;
+    QToolButton* m_modify;
+    QToolButton* m_delete;
+    QToolButton* m_origin;
+    QToolButton* m_attach;
+    QMenu* m_attachMenu;
     QHash<QChar, QLabel*> m_counts;
 };
 
