@@ -13,7 +13,10 @@
 #include "store/ArchiveLocation.h"
 #include "store/ArchiveStartup.h"
 #include "store/SettingsStore.h"
+#include "agenda/CalendarMarks.h"
 #include "themes/ColorText.h"
+#include "ui/CalendarMarker.h"
+#include "ui/LitCalendar.h"
 #include "ui/OptionsTab.h"
 #include "ui/SectionTab.h"
 #include "shell/AgendaController.h"
@@ -359,6 +362,12 @@ bool MainWindow::openArchive()
     m_sharedFolderInUse = outcome.netFilePresent;
     m_archiveReport = outcome.schema.report;
     m_agenda->setDatabase(m_archive.database());
+    m_marker = new ui::CalendarMarker(m_agenda->todayTab()->calendar(), m_archive.connectionName(), this);
+    connect(m_marker, &ui::CalendarMarker::markingFailed, this,
+            [this](const QString& message) { MessageBox::warning(this, message); });
+    connect(m_agenda, &AgendaController::todayRefreshed, this, [this] {
+        m_marker->schedule(m_agenda->viewedDate(), m_agenda->todayTab()->markingOptions());
+    });
     return true;
 }
 
@@ -451,6 +460,10 @@ void MainWindow::loadSettings()
     }
     tabChanged(m_tabs->currentIndex());
     m_agenda->todayTab()->resetCalendarFilters();
+    if (m_marker) {
+        m_marker->setSectionColors(m_settings.sectionColors);
+        m_agenda->todayTab()->calendar()->setKindColors(agenda::kindColors(m_settings.sectionColors, false));
+    }
     if (m_startupFinished)
         m_agenda->refreshToday();
     m_optionsTab->setSoundControlsEnabled(store::soundonHasSound(m_settings.soundon));

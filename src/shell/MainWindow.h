@@ -15,6 +15,7 @@ class TrayIcon;
 }
 
 namespace brivane::ui {
+class CalendarMarker;
 class NotesTab;
 class OptionsTab;
 class SectionTab;
@@ -159,6 +160,7 @@ private:
     TopBar* m_topBar = nullptr;
     QTabWidget* m_tabs = nullptr;
     AgendaController* m_agenda = nullptr;
+    ui::CalendarMarker* m_marker = nullptr;
     ui::SectionTab* m_contactsTab = nullptr;
     ui::NotesTab* m_notesTab = nullptr;
     ui::SectionTab* m_toDoTab = nullptr;

@@ -164,9 +164,9 @@ QStringList createTaskIndexes()
     return {
         QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_datefull ON BRarc66 (flag, datefull)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_scadenza ON BRarc66 (flag, flagscad, scadenza)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_dayofmonth ON BRarc66 (flag, dayofmonth)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_dayofweek ON BRarc66 (flag, dayofweek)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_data ON BRarc66 (flag, data)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_dayofmonth ON BRarc66 (flag, dayofmonth, datefull)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_dayofweek ON BRarc66 (flag, dayofweek, datefull)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_data ON BRarc66 (flag, data, datefull)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_dayofweek_datefull ON BRarc66 (dayofweek, datefull)"),
     };
 }

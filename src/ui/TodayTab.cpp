@@ -3,9 +3,10 @@
 #include "agenda/TaskListQuery.h"
 #include "platform/Clock.h"
 #include "platform/widgets/MessageBox.h"
+#include "ui/CalendarMarker.h"
 #include "ui/GridSetup.h"
+#include "ui/LitCalendar.h"
 
-#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -117,13 +118,18 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
 
     m_side = new QWidget;
     m_side->setObjectName(QStringLiteral("Panel_LATO"));
-    auto* calendar = new QCalendarWidget;
-    calendar->setObjectName(QStringLiteral("Calendario_Lato"));
-    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calendar->setNavigationBarVisible(false);
-    m_calendar = calendar;
-    connect(calendar, &QCalendarWidget::clicked, this, [this](const QDate& date) { setViewedDate(date); });
-    connect(calendar, &QCalendarWidget::activated, this, [this](const QDate& date) {
+    m_calendar = new LitCalendar;
+    QFont calendarFont = m_calendar->font();
+    calendarFont.setFamily(m_picker->font().family());
+    calendarFont.setPointSize(10);
+    m_calendar->setFont(calendarFont);
+    m_calendar->setMinimumHeight(170);
+    connect(m_calendar, &LitCalendar::dateClicked, this, [this](const QDate& date, Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            setViewedDate(date);
+    });
+    connect(m_calendar, &LitCalendar::dateKeyed, this, [this](const QDate& date) { setViewedDate(date); });
+    connect(m_calendar, &LitCalendar::dateDoubleClicked, this, [this](const QDate& date) {
         setViewedDate(date);
         Q_EMIT addRequested(QLatin1Char('O'));
     });
@@ -162,12 +168,9 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     m_showSuspended->setObjectName(QStringLiteral("CheckBox_Visualizza_Sospesi"));
     m_highlights = new QComboBox;
     m_highlights->setObjectName(QStringLiteral("ComboBoxNero"));
-    m_highlights->addItems({QStringLiteral("All"), QStringLiteral("One Shot"), QStringLiteral("Yearly"),
-                            QStringLiteral("Monthly"), QStringLiteral("Weekly")});
     m_exclude = new QComboBox;
     m_exclude->setObjectName(QStringLiteral("ComboBoxEscludiNero"));
-    m_exclude->addItems({QStringLiteral("None"), QStringLiteral("One Shot"), QStringLiteral("Yearly"),
-                         QStringLiteral("Monthly"), QStringLiteral("Weekly")});
+    setUpMarkingChoices(m_highlights, m_exclude, [this] { Q_EMIT calendarFilterChanged(); });
     calendarLayout->addWidget(new QLabel(QStringLiteral("Highlights")));
     calendarLayout->addWidget(m_highlights);
     calendarLayout->addWidget(new QLabel(QStringLiteral("Exclude")));
@@ -199,10 +202,7 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
 
     setStartupControlsEnabled(false);
     connect(m_picker, &QDateEdit::dateChanged, this, [this](const QDate& date) {
-        if (auto* cal = qobject_cast<QCalendarWidget*>(m_calendar)) {
-            const QSignalBlocker block(cal);
-            cal->setSelectedDate(date);
-        }
+        m_calendar->setDate(date);
         Q_EMIT viewedDateChanged(date);
     });
     const auto viewToday = [this] { setViewedDate(platform::Clock::instance().today()); };
@@ -213,23 +213,11 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     connect(dayBack, &QToolButton::clicked, this, [step] { step(-1); });
     connect(dayAfter, &QToolButton::clicked, this, [step] { step(1); });
     connect(dayNext, &QToolButton::clicked, this, [step] { step(1); });
-    connect(monthNext, &QToolButton::clicked, this, [this] {
-        const QDate viewed = viewedDate();
-        setViewedDate(QDate(viewed.year(), viewed.month(), 1).addMonths(1));
-    });
-    connect(monthBack, &QToolButton::clicked, this, [this] {
-        const QDate viewed = viewedDate();
-        setViewedDate(QDate(viewed.year(), viewed.month(), 1).addDays(-1));
-    });
+    connect(monthNext, &QToolButton::clicked, this,
+            [this] { setViewedDate(agenda::firstDayOfNextMonth(viewedDate())); });
+    connect(monthBack, &QToolButton::clicked, this,
+            [this] { setViewedDate(agenda::lastDayOfPreviousMonth(viewedDate())); });
     connect(m_showSuspended, &QCheckBox::toggled, this, &TodayTab::showSuspendedChanged);
-    connect(m_highlights, &QComboBox::activated, this, [this] {
-        m_exclude->setCurrentIndex(0);
-        Q_EMIT calendarFilterChanged();
-    });
-    connect(m_exclude, &QComboBox::activated, this, [this] {
-        m_highlights->setCurrentIndex(0);
-        Q_EMIT calendarFilterChanged();
-    });
     connect(m_sideButton, &QToolButton::clicked, this, [this](bool shown) {
         m_side->setVisible(shown);
         Q_EMIT sidePanelToggled(shown);
@@ -266,16 +254,14 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TodayTab::rowChanged);
 }
 
-QWidget* TodayTab::calendar() const
+LitCalendar* TodayTab::calendar() const
 {
     return m_calendar;
 }
 
-void TodayTab::replaceCalendar(QWidget* calendar)
+agenda::MarkingOptions TodayTab::markingOptions() const
 {
-    m_side->layout()->replaceWidget(m_calendar, calendar);
-    delete m_calendar;
-    m_calendar = calendar;
+    return ui::markingOptions(m_highlights, m_exclude, m_showSuspended->isChecked());
 }
 
 qint64 TodayTab::currentKey() const

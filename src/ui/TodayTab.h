@@ -1,10 +1,11 @@
 #pragma once
 
+#include "agenda/CalendarMarks.h"
+
 #include <QDate>
 #include <QHash>
 #include <QWidget>
 
-class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -19,6 +20,8 @@ class TodayQuery;
 }
 
 namespace brivane::ui {
+
+class LitCalendar;
 
 // The Today tab: the tasks of the viewed date with the commands on them,
 // the date stepping buttons, and the side panel with the month calendar and
@@ -50,8 +53,9 @@ public:
     bool selectKey(qint64 codimp);
     QWidget* focusTarget() const;
     QToolButton* attachButton() const { return m_attach; }
-    QWidget* calendar() const;
-    void replaceCalendar(QWidget* calendar);
+    LitCalendar* calendar() const;
+    // What the calendar lights: the two lists and "Show suspended".
+    agenda::MarkingOptions markingOptions() const;
     // Pops up the attachment and link menu of the current row under a button.
     void popupAttachMenu(QWidget* under);
 
@@ -83,7 +87,7 @@ private:
     QTableView* m_grid;
     QPlainTextEdit* m_memo;
     QWidget* m_side;
-    QWidget* m_calendar;
+    LitCalendar* m_calendar;
     QCheckBox* m_showSuspended;
     QComboBox* m_highlights;
     QComboBox* m_exclude;
