@@ -1,0 +1,546 @@
+#include "agenda/widgets/TaskDialog.h"
+
+#include "agenda/AttachmentPath.h"
+#include "agenda/DateFormat.h"
+#include "agenda/EntryLabels.h"
+#include "agenda/TaskWriter.h"
+#include "agenda/TimeText.h"
+#include "agenda/widgets/DateChooser.h"
+#include "agenda/widgets/DialogChrome.h"
+#include "agenda/widgets/TaskDialogTexts.h"
+#include "platform/Clock.h"
+#include "platform/Shell.h"
+#include "platform/widgets/FileDialog.h"
+#include "platform/widgets/MessageBox.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace brivane::agenda::widgets {
+
+namespace {
+
+// Steps a window out of sight for its lifetime and puts it back.
+class OutOfSight
+{
+public:
+    explicit OutOfSight(QWidget* window) : m_window(window), m_position(window->pos())
+    {
+        m_window->move(-32000, -32000);
+    }
+    ~OutOfSight() { m_window->move(m_position); }
+    Q_DISABLE_COPY_MOVE(OutOfSight)
+
+private:
+    QWidget* m_window;
+    QPoint m_position;
+};
+
+// Moves the caret of `to` where it stands in `from`.
+void carryCaret(const QPlainTextEdit* from, QPlainTextEdit* to)
+{
+    QTextCursor cursor = to->textCursor();
+    cursor.setPosition(qMin(from->textCursor().position(), to->document()->characterCount() - 1));
+    to->setTextCursor(cursor);
+}
+
+} // namespace
+
+TaskDialog::TaskDialog(TaskKind kind, EntryMode mode, EntryContext& context, qint64 codimp, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_kind(kind), m_mode(mode), m_context(context),
+      m_codimp(mode == EntryMode::Modify ? codimp : 0), m_form(kind, mode, context.lookAheadDays)
+{
+    setWindowModality(Qt::WindowModal);
+    applyScale();
+    buildWindow();
+    connectFields();
+    if (m_mode == EntryMode::Add)
+        openAdd();
+    else
+        openModify();
+    updateOptions();
+    updateDateLabel();
+    updateYearsLabel();
+    updateSaveButtons();
+    attachmentEdited();
+    fitToContents(this);
+    m_form.description->setFocus();
+}
+
+TaskDialog::~TaskDialog() = default;
+
+TaskDialog* TaskDialog::openDialog(TaskKind kind, EntryMode mode, EntryContext& context, qint64 codimp,
+                                   QWidget* parent, bool bigNote)
+{
+    auto* dialog = new TaskDialog(kind, mode, context, codimp, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (bigNote)
+        dialog->showBigNote(true);
+    dialog->open();
+    return dialog;
+}
+
+// ---- building ---------------------------------------------------------------
+
+void TaskDialog::applyScale()
+{
+    if (m_context.scalePercent <= 100)
+        return;
+    QFont scaled = font();
+    scaled.setPointSizeF(scaled.pointSizeF() * m_context.scalePercent / 100.0);
+    setFont(scaled);
+}
+
+void TaskDialog::buildWindow()
+{
+    const TaskDialogTexts texts = TaskDialogTexts::of(m_kind, m_mode);
+    setObjectName(texts.objectName);
+    setWindowTitle(texts.windowCaption);
+
+    auto* frame = new KindFrame(kindColor());
+    frame->setObjectName(u"Frame_Dialog"_s);
+
+    auto* titleBar = new DialogTitleBar(texts.title, kindColor());
+    auto* dragger = new WindowDragger(this);
+    dragger->watch(titleBar);
+    dragger->watch(frame);
+
+    m_pages = new QStackedWidget;
+    m_pages->addWidget(m_form.fieldsPage);
+    m_pages->addWidget(m_form.bigNotePage);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(10, 8, 10, 10);
+    body->addWidget(m_pages, 1);
+    body->addLayout(m_form.buttons);
+
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(KindFrame::kBorder, KindFrame::kBorder, KindFrame::kBorder,
+                                    KindFrame::kBorder);
+    frameLayout->setSpacing(0);
+    frameLayout->addWidget(titleBar);
+    frameLayout->addLayout(body, 1);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(frame);
+
+    m_form.fitSizes(font());
+    m_form.dateLabel->installEventFilter(this);
+
+    QWidget* previous = nullptr;
+    for (QWidget* widget : m_form.tabOrder()) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void TaskDialog::connectFields()
+{
+    for (QWidget* field : {static_cast<QWidget*>(m_form.description), static_cast<QWidget*>(m_form.from),
+                           static_cast<QWidget*>(m_form.to), static_cast<QWidget*>(m_form.link),
+                           static_cast<QWidget*>(m_form.attachment)})
+        field->installEventFilter(this);
+
+    connect(m_form.showCalendar, &QPushButton::clicked, this, &TaskDialog::openDateChooser);
+    connect(m_form.clearTimes, &QPushButton::clicked, this, &TaskDialog::clearTimes);
+    connect(m_form.description, &QLineEdit::textChanged, this, &TaskDialog::updateSaveButtons);
+    connect(m_form.bigNoteButton, &QPushButton::clicked, this, [this] { showBigNote(true); });
+    connect(m_form.smallNoteButton, &QPushButton::clicked, this, [this] { showBigNote(false); });
+    connect(m_form.link, &QLineEdit::textChanged, this,
+            [this] { m_form.clearLink->setEnabled(!m_form.link->text().isEmpty()); });
+    connect(m_form.clearLink, &QPushButton::clicked, m_form.link, &QLineEdit::clear);
+    connect(m_form.attachment, &QLineEdit::textChanged, this, &TaskDialog::attachmentEdited);
+    connect(m_form.attachFile, &QPushButton::clicked, this, &TaskDialog::attachFile);
+    connect(m_form.attachFolder, &QPushButton::clicked, this, &TaskDialog::attachFolder);
+    connect(m_form.clearAttachment, &QPushButton::clicked, m_form.attachment, &QLineEdit::clear);
+    for (QCheckBox* option : {m_form.deleteAfter, m_form.everyDay, m_form.expiration}) {
+        if (option)
+            connect(option, &QCheckBox::toggled, this, &TaskDialog::updateOptions);
+    }
+    if (m_form.yearsCount)
+        connect(m_form.yearsCount, &QCheckBox::toggled, this, &TaskDialog::updateYearsLabel);
+
+    connect(m_form.hint, &QPushButton::clicked, this, &TaskDialog::showHelp);
+    connect(m_form.close, &QPushButton::clicked, this, &QDialog::reject);
+    if (m_form.add) {
+        connect(m_form.add, &QPushButton::clicked, this, &TaskDialog::saveAndStay);
+        connect(m_form.addClose, &QPushButton::clicked, this, &TaskDialog::saveAndClose);
+    }
+    if (m_form.modify)
+        connect(m_form.modify, &QPushButton::clicked, this, &TaskDialog::saveAndClose);
+    if (m_form.print)
+        connect(m_form.print, &QPushButton::clicked, this, &TaskDialog::print);
+}
+
+// ---- opening ----------------------------------------------------------------
+
+void TaskDialog::openAdd()
+{
+    const QDate working = viewedDate();
+    m_context.workingDate = working;
+    m_context.monthDay = formatDate(working, u"mm/dd"_s).left(5);
+    m_form.expiry->setDate(working);
+
+    m_birthday = m_kind == TaskKind::Yearly && m_context.linkedContactKey().has_value();
+    if (m_birthday) {
+        m_form.description->setText(u"Birthday of "_s + m_context.contactName);
+        m_form.link->setText(m_context.contactName);
+        const QString mail = u"mailto:"_s + m_context.contactEmail;
+        // An address too long for the field is left out rather than cut.
+        if (!m_context.contactEmail.isEmpty() && mail.size() <= TaskDialogForm::kAttachmentLength)
+            m_form.attachment->setText(mail);
+        m_form.yearsCount->setChecked(true);
+        m_form.add->hide();
+    } else if (!m_context.contactName.isEmpty()) {
+        m_form.description->setText(m_context.contactName);
+        m_form.link->setText(m_context.contactName);
+    }
+}
+
+void TaskDialog::openModify()
+{
+    m_stored = TaskWriter::load(m_context.db, m_codimp);
+    if (!m_stored) {
+        m_context.workingDate = viewedDate();
+        m_context.monthDay = formatDate(m_context.workingDate, u"mm/dd"_s).left(5);
+        m_form.expiry->setDate(m_context.workingDate);
+        m_form.doneLabel->setText(u"Done: not yet."_s);
+        return;
+    }
+
+    const TaskEntry entry = TaskEntry::fromTask(*m_stored, m_kind, today());
+    m_context.workingDate = entry.workingDate.isValid() ? entry.workingDate : viewedDate();
+    m_context.monthDay = formatDate(m_context.workingDate, u"mm/dd"_s).left(5);
+    m_dayFromRow = m_kind == TaskKind::Monthly;
+
+    m_form.from->setText(entry.from);
+    m_form.to->setText(entry.to);
+    m_form.description->setText(entry.description);
+    m_form.note->setPlainText(entry.note);
+    m_form.link->setText(entry.link);
+    m_form.attachment->setText(entry.attachment);
+    m_form.important->setChecked(entry.important);
+    m_form.suspended->setChecked(entry.suspended);
+    m_form.expiration->setChecked(entry.expiration);
+    m_form.expiry->setDate(entry.expiry);
+    if (m_form.deleteAfter) {
+        m_form.deleteAfter->setChecked(entry.deleteAfter);
+        m_form.everyDay->setChecked(entry.everyDay);
+    }
+    if (m_form.parity)
+        m_form.parity->setChecked(entry.parity);
+    if (m_form.yearsCount)
+        m_form.yearsCount->setChecked(entry.yearsCount);
+    m_form.doneLabel->setText(doneLabel(*m_stored));
+}
+
+// ---- field rules ------------------------------------------------------------
+
+void TaskDialog::updateSaveButtons()
+{
+    const bool enabled = !m_form.description->text().isEmpty();
+    for (QPushButton* save : {m_form.add, m_form.addClose, m_form.modify}) {
+        if (save)
+            save->setEnabled(enabled);
+    }
+}
+
+// The one-shot options exclude each other: a checked one disables the other
+// two. The expiry picker follows its box.
+void TaskDialog::updateOptions()
+{
+    if (m_form.deleteAfter) {
+        const bool deleteAfter = m_form.deleteAfter->isChecked();
+        const bool everyDay = m_form.everyDay->isChecked();
+        const bool expiration = m_form.expiration->isChecked();
+        m_form.deleteAfter->setEnabled(!everyDay && !expiration);
+        m_form.everyDay->setEnabled(!deleteAfter && !expiration);
+        m_form.expiration->setEnabled(!deleteAfter && !everyDay);
+    }
+    m_form.expiry->setEnabled(m_form.expiration->isChecked() && m_form.expiration->isEnabled());
+}
+
+void TaskDialog::updateDateLabel()
+{
+    const QDate working = m_context.workingDate;
+    if (m_dayFromRow && m_stored)
+        m_form.dateLabel->setText(m_stored->dayofmonth);
+    else
+        m_form.dateLabel->setText(
+            dateLabel(m_kind, working, m_context.dataShotFormat, m_context.dataYearFormat));
+    // The expiry never precedes the start date; a lower minimum raises it.
+    if (working.isValid())
+        m_form.expiry->setMinimumDate(working);
+}
+
+void TaskDialog::updateYearsLabel()
+{
+    if (m_form.yearsLabel)
+        m_form.yearsLabel->setText(
+            yearsCountLabel(m_form.yearsCount->isChecked(), m_context.workingDate, today()));
+}
+
+void TaskDialog::attachmentEdited()
+{
+    const QString normalized = normalizedAttachment(m_form.attachment->text(), m_context.programFolder);
+    if (normalized != m_form.attachment->text()) {
+        m_form.attachment->setText(normalized);
+        return;
+    }
+    m_form.attachment->setToolTip(normalized);
+    m_form.clearAttachment->setEnabled(!normalized.isEmpty());
+}
+
+void TaskDialog::clearTimes()
+{
+    m_form.from->setText(QString());
+    m_form.to->setText(QString());
+    m_form.description->setFocus();
+}
+
+void TaskDialog::clearForNext()
+{
+    m_form.from->setText(QString());
+    m_form.to->setText(QString());
+    m_form.description->clear();
+    m_form.note->clear();
+    m_form.bigNote->clear();
+    m_form.link->clear();
+    m_form.attachment->clear();
+    m_form.description->setFocus();
+}
+
+void TaskDialog::showBigNote(bool big)
+{
+    if (big == isBigNoteShown())
+        return;
+    QPlainTextEdit* from = big ? m_form.note : m_form.bigNote;
+    QPlainTextEdit* to = big ? m_form.bigNote : m_form.note;
+    to->setPlainText(from->toPlainText());
+    carryCaret(from, to);
+    m_pages->setCurrentIndex(big ? 1 : 0);
+    to->setFocus();
+}
+
+bool TaskDialog::isBigNoteShown() const
+{
+    return m_pages->currentIndex() == 1;
+}
+
+// ---- pickers and commands ---------------------------------------------------
+
+void TaskDialog::openDateChooser()
+{
+    // One-shot and weekly add dialogs offer today; the others the working date.
+    const bool fromToday =
+        m_mode == EntryMode::Add && (m_kind == TaskKind::OneShot || m_kind == TaskKind::Weekly);
+    auto* chooser = new DateChooser(m_kind, m_context, fromToday ? today() : m_context.workingDate, this);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &DateChooser::dateChosen, this, [this] { m_dayFromRow = false; });
+    connect(chooser, &QDialog::finished, this, &TaskDialog::chooserClosed);
+    chooser->open();
+}
+
+void TaskDialog::chooserClosed()
+{
+    updateDateLabel();
+    updateYearsLabel();
+}
+
+void TaskDialog::attachFile()
+{
+    const QString start = attachFileStartFolder(m_form.attachment->text(), platform::Shell::desktopFolder());
+    QString name;
+    {
+        // The dialog steps out of sight while the picker, centred on the
+        // caller's window, is open.
+        const OutOfSight away(this);
+        name = platform::FileDialog::openFile(parentWidget(), u"Allega file"_s, start, u"Tutti i file (*)"_s);
+    }
+    setAttachmentPicked(name);
+}
+
+void TaskDialog::attachFolder()
+{
+    const QString start = attachFolderStartFolder(m_form.attachment->text());
+    QString name;
+    {
+        const OutOfSight away(this);
+        name = platform::FileDialog::chooseFolder(parentWidget(), u"Allega cartella"_s, start);
+    }
+    setAttachmentPicked(name);
+}
+
+void TaskDialog::setAttachmentPicked(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const QString normalized = normalizedAttachment(path, m_context.programFolder);
+    if (normalized.size() > TaskDialogForm::kAttachmentLength) {
+        platform::MessageBox::warning(this,
+                                      u"The path is longer than 255 characters and cannot be attached."_s);
+        return;
+    }
+    m_form.attachment->setText(normalized);
+}
+
+void TaskDialog::showHelp()
+{
+    platform::MessageBox::information(this, TaskDialogTexts::of(m_kind, m_mode).help);
+}
+
+// A picture of the dialog on a PDF page, opened with the desktop's viewer,
+// which prints it.
+void TaskDialog::print()
+{
+    const QString file = platform::FileDialog::saveFile(
+        this, u"Print"_s, platform::Shell::desktopFolder() + u"/task.pdf"_s, u"PDF (*.pdf)"_s);
+    if (file.isEmpty())
+        return;
+    const QPixmap picture = grab();
+    {
+        QPdfWriter writer(file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(150);
+        QPainter painter(&writer);
+        const QRect page = painter.viewport();
+        const QSize size =
+            picture.size().scaled(page.size(), Qt::KeepAspectRatio).boundedTo(picture.size() * 2);
+        painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
+    }
+    platform::Shell::openPath(file);
+}
+
+// ---- saving -----------------------------------------------------------------
+
+TaskEntry TaskDialog::entry() const
+{
+    TaskEntry e;
+    e.kind = m_kind;
+    e.workingDate = m_context.workingDate;
+    e.from = m_form.from->displayText();
+    e.to = m_form.to->displayText();
+    e.description = m_form.description->text();
+    e.note = (isBigNoteShown() ? m_form.bigNote : m_form.note)->toPlainText();
+    e.link = m_form.link->text();
+    e.attachment = m_form.attachment->text();
+    e.important = m_form.important->isChecked();
+    e.suspended = m_form.suspended->isChecked();
+    e.expiration = m_form.expiration->isChecked();
+    e.expiry = m_form.expiry->date();
+    if (m_form.deleteAfter) {
+        e.deleteAfter = m_form.deleteAfter->isChecked();
+        e.everyDay = m_form.everyDay->isChecked();
+    }
+    e.parity = m_form.parity && m_form.parity->isChecked();
+    e.yearsCount = m_form.yearsCount && m_form.yearsCount->isChecked();
+    e.monthDay = m_context.monthDay;
+    if (m_kind == TaskKind::Monthly)
+        e.dayOfMonth = m_form.dateLabel->text();
+    if (m_birthday)
+        e.linkedContact = m_context.linkedContactKey();
+    return e;
+}
+
+bool TaskDialog::save()
+{
+    if (m_form.description->text().isEmpty())
+        return false;
+    if (const auto message = timesError(m_form.from->displayText(), m_form.to->displayText())) {
+        platform::MessageBox::warning(this, *message);
+        return false;
+    }
+
+    QString error;
+    qint64 key = m_codimp;
+    if (m_mode == EntryMode::Add) {
+        key = TaskWriter::insert(m_context.db, entry(), viewedDate(), &error);
+        if (key < 0) {
+            platform::MessageBox::warning(this, error);
+            return false;
+        }
+    } else {
+        if (!m_stored)
+            return false;
+        if (!TaskWriter::update(m_context.db, entry(), *m_stored, viewedDate(), &error)) {
+            platform::MessageBox::warning(this, error);
+            return false;
+        }
+    }
+    Q_EMIT taskSaved(key);
+    return true;
+}
+
+void TaskDialog::saveAndStay()
+{
+    if (!save())
+        return;
+    showBigNote(false);
+    clearForNext();
+}
+
+void TaskDialog::saveAndClose()
+{
+    if (save())
+        accept();
+}
+
+void TaskDialog::enterPressed()
+{
+    QPushButton* gate = m_mode == EntryMode::Add ? m_form.add : m_form.modify;
+    if (gate->isEnabled())
+        saveAndClose();
+}
+
+bool TaskDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_form.dateLabel) {
+        if (event->type() == QEvent::MouseButtonPress)
+            return true;
+        if (event->type() == QEvent::MouseButtonRelease) {
+            openDateChooser();
+            return true;
+        }
+        return QDialog::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            enterPressed();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- helpers ----------------------------------------------------------------
+
+QDate TaskDialog::today() const
+{
+    return platform::Clock::instance().today();
+}
+
+QDate TaskDialog::viewedDate() const
+{
+    return m_context.viewedDate.isValid() ? m_context.viewedDate : today();
+}
+
+QColor TaskDialog::kindColor() const
+{
+    return m_context.kindColors.at(static_cast<std::size_t>(m_kind));
+}
+
+} // namespace brivane::agenda::widgets
