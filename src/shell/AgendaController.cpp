@@ -4,6 +4,8 @@
 #include "agenda/Purge.h"
 #include "agenda/TaskCommands.h"
 #include "agenda/TaskListQuery.h"
+#include "agenda/widgets/TaskDialog.h"
+#include "themes/ColorText.h"
 #include "platform/Clock.h"
 #include "platform/widgets/MessageBox.h"
 #include "store/ArchiveCounts.h"
@@ -37,13 +39,10 @@ AgendaController::AgendaController(QWidget* window, const store::SettingsRecord&
         m_listTabs << tab;
         connect(tab, &ui::TaskListTab::searchChanged, this, [this, kind] { runList(kind); });
         connect(tab, &ui::TaskListTab::insertRequested, this, [this, kind] {
-            if (openTaskDialog)
-                openTaskDialog(kind, -1, false);
+            openTaskDialog(kind, -1, false);
         });
-        connect(tab, &ui::TaskListTab::modifyRequested, this, [this, kind](qint64 codimp, bool enlarged) {
-            if (openTaskDialog)
-                openTaskDialog(kind, codimp, enlarged);
-        });
+        connect(tab, &ui::TaskListTab::modifyRequested, this,
+                [this, kind](qint64 codimp, bool enlarged) { openTaskDialog(kind, codimp, enlarged); });
         connect(tab, &ui::TaskListTab::cloneRequested, this, [this, kind](qint64 codimp) { cloneFromList(kind, codimp); });
         connect(tab, &ui::TaskListTab::deleteRequested, this,
                 [this, kind](qint64 codimp) { deleteFromList(kind, codimp); });
@@ -60,12 +59,11 @@ AgendaController::AgendaController(QWidget* window, const store::SettingsRecord&
     connect(m_todayTab, &ui::TodayTab::deleteRequested, this, &AgendaController::deleteFromToday);
     connect(m_todayTab, &ui::TodayTab::originRequested, this, &AgendaController::showInOrigin);
     connect(m_todayTab, &ui::TodayTab::addRequested, this, [this](QChar kind) {
-        if (openTaskDialog)
-            openTaskDialog(kindOf(QString(kind)), -1, false);
+        openTaskDialog(kindOf(QString(kind)), -1, false);
     });
     connect(m_todayTab, &ui::TodayTab::entriesLabelActivated, this, [this](QChar section) {
         const int kind = kindOf(QString(section));
-        if (kind >= 0 && openTaskDialog)
+        if (kind >= 0)
             openTaskDialog(kind, -1, false);
         else
             Q_EMIT entriesLabelActivated(section);
@@ -198,6 +196,31 @@ int AgendaController::kindOfTask(qint64 codimp) const
     return query.exec() && query.next() ? kindOf(query.value(0).toString()) : -1;
 }
 
+void AgendaController::openTaskDialog(int kind, qint64 codimp, bool enlargedNote)
+{
+    if (kind < 0)
+        return;
+    m_entry.db = m_db;
+    m_entry.viewedDate = viewedDate();
+    m_entry.lookAheadDays = m_settings.futuroDays;
+    m_entry.dataShotFormat = m_settings.dataShot;
+    m_entry.dataYearFormat = m_settings.dataYear;
+    m_entry.startupFinished = m_startupFinished;
+    for (int i = 0; i < 4; ++i)
+        m_entry.kindColors[i] = themes::colorFromText(m_settings.sectionColors.value(i), m_entry.kindColors[i]);
+    // Only the contact dialog's birthday command links a contact.
+    m_entry.linkedContact = agenda::EntryContext::noContact();
+    const auto mode = codimp > 0 ? agenda::EntryMode::Modify : agenda::EntryMode::Add;
+    auto* dialog = agenda::widgets::TaskDialog::openDialog(static_cast<agenda::TaskKind>(kind), mode, m_entry,
+                                                           codimp > 0 ? codimp : 0, m_window, enlargedNote);
+    connect(dialog, &agenda::widgets::TaskDialog::taskSaved, this, [this, kind](qint64 saved) {
+        runList(kind);
+        m_listTabs[kind]->selectKey(saved);
+        if (m_todayActive)
+            refreshToday();
+    });
+}
+
 void AgendaController::check(qint64 codimp)
 {
     const int row = m_todayTab->currentRow();
@@ -228,7 +251,7 @@ void AgendaController::modifyFromToday(qint64 codimp, bool enlargedNote)
     const int kind = kindOfTask(codimp);
     if (kind < 0)
         return;
-    if (prepareListFor(codimp, kind) && openTaskDialog)
+    if (prepareListFor(codimp, kind))
         openTaskDialog(kind, codimp, enlargedNote);
     m_todayTab->selectRow(row);
 }

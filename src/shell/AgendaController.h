@@ -3,7 +3,8 @@
 #include <QDate>
 #include <QObject>
 #include <QSqlDatabase>
-#include <functional>
+
+#include "agenda/EntryContext.h"
 
 class QTabWidget;
 class QWidget;
@@ -59,8 +60,15 @@ public:
     // Clears the result sets before the connection closes.
     void clearResults();
 
-    // How the dialogs of later features are opened; set by the main window.
-    std::function<void(int kind, qint64 codimp, bool enlargedNote)> openTaskDialog;
+    // Opens the add dialog of a kind (codimp < 0) or the modify dialog of a
+    // task, without blocking; saving re-runs the lists.
+    void openTaskDialog(int kind, qint64 codimp, bool enlargedNote);
+    // The state the entry dialogs share, kept with the settings.
+    agenda::EntryContext& entryContext() { return m_entry; }
+    void setProgramFolder(const QString& folder) { m_entry.programFolder = folder; }
+    void setScalePercent(int percent) { m_entry.scalePercent = percent; }
+    // Whether the Today tab is the one on screen (a save then refreshes it).
+    void setTodayActive(bool active) { m_todayActive = active; }
 
 Q_SIGNALS:
     void tabRequested(int tabIndex);
@@ -92,6 +100,8 @@ private:
     QList<agenda::TaskListQuery*> m_listQueries;
     ui::TodayTab* m_todayTab;
     QList<ui::TaskListTab*> m_listTabs;
+    agenda::EntryContext m_entry;
+    bool m_todayActive = false;
     bool m_todayRefreshPending = false;
     bool m_startupFinished = false;
 };

@@ -164,7 +164,6 @@ void MainWindow::buildWindow()
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &MainWindow::quit);
 
-    m_agenda->openTaskDialog = [this](int kind, qint64 codimp, bool enlarged) { openTaskDialog(kind, codimp, enlarged); };
     connect(m_agenda, &AgendaController::tabRequested, this, [this](int tab) { m_tabs->setCurrentIndex(tab); });
     connect(m_agenda, &AgendaController::alarmListStale, this, &MainWindow::runAlarmListQuery);
     connect(m_agenda, &AgendaController::errorRaised, this, [this](const QString& message) {
@@ -243,6 +242,7 @@ void MainWindow::connectOptions()
     });
     connect(options, &ui::OptionsTab::scaleChanged, this, [this](int index) {
         m_scalePercent = store::scaleEntries().value(index, QStringLiteral("100")).toInt();
+        m_agenda->setScalePercent(m_scalePercent);
         saveColumn(QStringLiteral("scala_index"), index);
     });
     connect(options, &ui::OptionsTab::ampmChanged, this, [this](bool on) {
@@ -277,6 +277,7 @@ bool MainWindow::create()
     m_optionsTab->setArchiveFolder(m_archiveFolder, m_sharedFolderInUse);
     updateSoundLabel();
     m_startupFinished = true;
+    m_agenda->setStartupFinished(true);
 
     m_tray->show();
     m_timerOrologio->start();
@@ -308,6 +309,7 @@ bool MainWindow::checkColourDepth()
 bool MainWindow::initialiseState()
 {
     m_programFolder = store::ArchiveLocation::programFolder();
+    m_agenda->setProgramFolder(m_programFolder);
     m_defaultFolder = store::ArchiveLocation::defaultArchiveFolder(m_programFolder);
     if (const int excess = store::ArchiveLocation::excessLength(m_defaultFolder); excess > 0) {
         m_timerControlloOrario->stop();
@@ -375,6 +377,7 @@ void MainWindow::applyCreationSettings()
 {
     const store::SettingsRecord& s = m_settings;
     m_scalePercent = store::scaleEntries().value(s.scalaIndex, QStringLiteral("100")).toInt();
+    m_agenda->setScalePercent(m_scalePercent);
     m_clockFormat = clockFormatFor(s.ampm);
 
     // Tab visibility and start tab; the Options tab is always there.
@@ -726,8 +729,6 @@ void MainWindow::showContactLink(const QString& link)
     m_contactsTab->searchField()->setText(link);
 }
 
-void MainWindow::openTaskDialog(int, qint64, bool) {}
-
 // ---------------------------------------------------------------- lifecycle
 
 void MainWindow::requestReveal()
@@ -834,6 +835,7 @@ void MainWindow::dayChangeTest()
 void MainWindow::tabChanged(int index)
 {
     m_activeSection = index;
+    m_agenda->setTodayActive(index == TabToday);
     const QColor color = sectionColor(index);
     QPalette palette = m_topBar->palette();
     palette.setColor(QPalette::Window, color);

@@ -101,7 +101,6 @@ private:
     // Lists.
     void runListQueries();
     void updateCount(QChar section);
-    void openTaskDialog(int kind, qint64 codimp, bool enlargedNote);
     void openAttachment(const QString& attachment);
     void showContactLink(const QString& link);
 
