@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QSoundEffect;
+
+namespace brivane::platform {
+
+// Plays the alarm sound without blocking: a wave file, or "mailbeep", the
+// short sound the program carries. Without an audio device nothing is
+// heard and nothing fails. Tests record what would play instead.
+class Sound : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Sound(QObject* parent = nullptr);
+
+    // Plays a file path; an empty path or "mailbeep" plays the built-in sound.
+    void play(const QString& file);
+    static bool hasAudioOutput();
+
+    static void setRecording(bool recording);
+    static QList<QString> played();
+    static void clearPlayed();
+
+private:
+    QSoundEffect* m_effect = nullptr;
+};
+
+} // namespace brivane::platform
