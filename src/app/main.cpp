@@ -1,4 +1,6 @@
 #include "cli/AgendaCommand.h"
+#include "platform/widgets/SingleInstance.h"
+#include "store/ArchiveLocation.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -32,7 +34,17 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWheelScrollLines(1);
 
+    // A second start hands its arguments to the running copy and ends here,
+    // before any window or archive exists.
+    brivane::platform::SingleInstance instance(brivane::store::ArchiveLocation::programFolder());
+    if (instance.start(arguments.mid(1)) == brivane::platform::SingleInstance::Role::Secondary)
+        return 0;
+
     brivane::shell::MainWindow window(arguments.mid(1));
+    QObject::connect(&instance, &brivane::platform::SingleInstance::activationRequested, &window,
+                     &brivane::shell::MainWindow::activate);
+    QObject::connect(&instance, &brivane::platform::SingleInstance::handOffRefused, &window,
+                     &brivane::shell::MainWindow::showError);
     if (!window.create())
         return window.exitCode();
     return app.exec();

@@ -739,6 +739,19 @@ void MainWindow::requestReveal()
         m_timerAppari->start();
 }
 
+void MainWindow::activate()
+{
+    if (m_busy)
+        return;
+    raise();
+    requestReveal();
+}
+
+void MainWindow::showError(const QString& message)
+{
+    MessageBox::warning(this, message);
+}
+
 void MainWindow::launchCheck()
 {
     if (m_busy || !m_settingsLoaded)
@@ -748,13 +761,15 @@ void MainWindow::launchCheck()
     } else if (!m_tray->isAvailable()) {
         // Without a tray the program would run invisibly: show it minimised.
         m_timerRitorna->stop();
-        m_tray->setImage(0);
+        if (!m_tray->isBlinking())
+            m_tray->setImage(0);
         if (m_firstShowPending)
             firstShow();
         showMinimized();
         return;
     }
-    m_tray->setImage(0);
+    if (!m_tray->isBlinking())
+        m_tray->setImage(0);
     m_timerRitorna->stop();
 }
 
@@ -763,9 +778,9 @@ void MainWindow::reveal()
     if (m_busy || !m_revealGuard)
         return;
     m_minimised = false;
-    if (m_tray->image() != 0) {
+    if (m_tray->isBlinking()) {
         m_tabs->setCurrentIndex(TabToday);
-        m_tray->setImage(0);
+        m_tray->stopBlinking();
     }
     if (m_firstShowPending)
         firstShow();
@@ -843,8 +858,8 @@ void MainWindow::tabChanged(int index)
     m_topBar->setPalette(palette);
     m_agenda->refitGrids();
     if (index == TabToday) {
-        if (m_tray->image() != 0 && !m_firstShowPending)
-            m_tray->setImage(0);
+        if (m_tray->isBlinking() && !m_firstShowPending)
+            m_tray->stopBlinking();
         m_agenda->refreshTodayIfPending();
     }
     if (m_firstShowPending)

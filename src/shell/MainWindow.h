@@ -49,6 +49,9 @@ public:
     void refreshAll();
     // The quit sequence of "Terminate", Esc and the tray menu.
     void quit();
+    // Another start asked this copy to come forward.
+    void activate();
+    void showError(const QString& message);
 
     QString archiveFolder() const { return m_archiveFolder; }
     QString programFolder() const { return m_programFolder; }

@@ -58,8 +58,12 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     m_count->setFrameShape(QFrame::StyledPanel);
     m_count->setMinimumWidth(40);
     m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* message = new QLabel;
-    message->setObjectName(QStringLiteral("Panel_MEssaggio"));
+    m_message = new QLabel;
+    m_message->setObjectName(QStringLiteral("Panel_MEssaggio"));
+    m_message->setAutoFillBackground(true);
+    m_message->installEventFilter(this);
+    m_lookAheadHome = button(QStringLiteral("SpeedButtonAnticipoHome"), QString(), QStringLiteral("!"));
+    m_lookAheadHome->hide();
 
     auto* dayBefore = button(QStringLiteral("SpeedButton_DateBack"), QStringLiteral("Day Before"), QStringLiteral("<"));
     m_today = button(QStringLiteral("SpeedButtonToday"), QStringLiteral("Today"), QStringLiteral("Today"));
@@ -98,7 +102,8 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     top->addWidget(dayAfter);
     top->addWidget(m_today);
     top->addWidget(m_count);
-    top->addWidget(message, 1);
+    top->addWidget(m_message, 1);
+    top->addWidget(m_lookAheadHome);
     top->addWidget(m_sideButton);
     top->addWidget(help);
     auto* commands = new QHBoxLayout;
@@ -243,6 +248,7 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
             Q_EMIT originRequested(currentKey());
     });
     connect(m_attach, &QToolButton::clicked, this, [this] { popupAttachMenu(m_attach); });
+    connect(m_lookAheadHome, &QToolButton::clicked, this, &TodayTab::lookAheadRequested);
     connect(m_grid, &QTableView::doubleClicked, this, [this] {
         if (currentRow() >= 0)
             Q_EMIT modifyRequested(currentKey(), false);
@@ -326,6 +332,35 @@ void TodayTab::popupAttachMenu(QWidget* under)
                 &QAction::triggered, this, [this, link] { Q_EMIT linkRequested(link); });
     }
     m_attachMenu->popup(under->mapToGlobal(QPoint(0, under->height())));
+}
+
+void TodayTab::setAlarmMessage(const QString& text, const QColor& background)
+{
+    m_message->setText(text);
+    QPalette palette = m_message->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, background.lightness() < 110 ? Qt::white : Qt::black);
+    m_message->setPalette(palette);
+    m_message->setCursor(Qt::PointingHandCursor);
+}
+
+void TodayTab::clearAlarmMessage()
+{
+    m_message->clear();
+    m_message->setPalette(QPalette());
+    m_message->unsetCursor();
+}
+
+QString TodayTab::alarmMessage() const
+{
+    return m_message->text();
+}
+
+void TodayTab::setLookAheadButton(bool shown, int days)
+{
+    m_lookAheadHome->setToolTip(QStringLiteral("Check for important tasks in the next ") + QString::number(days)
+                                + QStringLiteral(" days"));
+    m_lookAheadHome->setVisible(shown);
 }
 
 QDate TodayTab::viewedDate() const
@@ -430,6 +465,10 @@ bool TodayTab::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == m_memo->viewport() && event->type() == QEvent::MouseButtonDblClick && currentRow() >= 0) {
         Q_EMIT modifyRequested(currentKey(), true);
+        return true;
+    }
+    if (watched == m_message && event->type() == QEvent::MouseButtonRelease) {
+        Q_EMIT alarmMessageClicked();
         return true;
     }
     if (event->type() == QEvent::MouseButtonRelease) {

@@ -56,6 +56,12 @@ public:
     LitCalendar* calendar() const;
     // What the calendar lights: the two lists and "Show suspended".
     agenda::MarkingOptions markingOptions() const;
+    // The alarm message strip: text on the colour of the ringing task's kind.
+    void setAlarmMessage(const QString& text, const QColor& background);
+    void clearAlarmMessage();
+    QString alarmMessage() const;
+    // The button that announces important tasks ahead, shown when there are some.
+    void setLookAheadButton(bool shown, int days);
     // Pops up the attachment and link menu of the current row under a button.
     void popupAttachMenu(QWidget* under);
 
@@ -72,6 +78,8 @@ Q_SIGNALS:
     void entriesLabelActivated(QChar section);
     void attachmentRequested(const QString& attachment);
     void linkRequested(const QString& link);
+    void alarmMessageClicked();
+    void lookAheadRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,6 +92,8 @@ private:
     agenda::TodayQuery* m_model;
     QDateEdit* m_picker;
     QLabel* m_count;
+    QLabel* m_message;
+    QToolButton* m_lookAheadHome;
     QTableView* m_grid;
     QPlainTextEdit* m_memo;
     QWidget* m_side;

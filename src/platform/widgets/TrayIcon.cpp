@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace brivane::platform {
 
@@ -42,6 +43,9 @@ TrayIcon::TrayIcon(QObject* parent) : QObject(parent)
     m_terminate = m_menu->addAction(QStringLiteral("Terminate"));
     connect(open, &QAction::triggered, this, &TrayIcon::openRequested);
     connect(m_terminate, &QAction::triggered, this, &TrayIcon::terminateRequested);
+    m_blink = new QTimer(this);
+    m_blink->setInterval(300);
+    connect(m_blink, &QTimer::timeout, this, [this] { setImage(m_image >= 4 ? 0 : m_image + 1); });
     if (isAvailable() && !availabilityOverride.has_value()) {
         m_icon = new QSystemTrayIcon(imageIcon(m_image), this);
         m_icon->setToolTip(QStringLiteral("Brivane Organizer"));
@@ -84,6 +88,25 @@ void TrayIcon::setImage(int image)
     m_image = image;
     if (m_icon)
         m_icon->setIcon(imageIcon(image));
+}
+
+void TrayIcon::startBlinking()
+{
+    if (!m_blink->isActive()) {
+        setImage(1);
+        m_blink->start();
+    }
+}
+
+void TrayIcon::stopBlinking()
+{
+    m_blink->stop();
+    setImage(0);
+}
+
+bool TrayIcon::isBlinking() const
+{
+    return m_blink->isActive();
 }
 
 void TrayIcon::setTerminateEnabled(bool enabled)

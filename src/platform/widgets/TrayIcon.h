@@ -6,6 +6,7 @@
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 
 namespace brivane::platform {
 
@@ -26,6 +27,10 @@ public:
     // Image 0 is the normal icon, 4 the starting one; 1 to 3 are blink steps.
     void setImage(int image);
     int image() const { return m_image; }
+    // Steps through the images every 300 ms until stopped, which shows image 0.
+    void startBlinking();
+    void stopBlinking();
+    bool isBlinking() const;
     void setTerminateEnabled(bool enabled);
     bool isTerminateEnabled() const;
     QMenu* menu() const { return m_menu; }
@@ -43,6 +48,7 @@ private:
     QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu = nullptr;
     QAction* m_terminate = nullptr;
+    QTimer* m_blink = nullptr;
     int m_image = 4;
 };
 
