@@ -20,6 +20,7 @@
 #include "ui/OptionsTab.h"
 #include "ui/SectionTab.h"
 #include "shell/AgendaController.h"
+#include "shell/ReminderController.h"
 #include "ui/TaskListTab.h"
 #include "ui/TodayTab.h"
 
@@ -81,6 +82,7 @@ MainWindow::~MainWindow()
     // The result sets go before the connection they were read from.
     m_agenda->clearResults();
     m_agenda->setDatabase(QSqlDatabase());
+    m_reminders->setDatabase(QSqlDatabase());
     m_archive.close();
 }
 
@@ -171,6 +173,19 @@ void MainWindow::buildWindow()
     });
     connect(m_agenda, &AgendaController::attachmentOpenRequested, this, &MainWindow::openAttachment);
     connect(m_agenda, &AgendaController::contactLinkRequested, this, &MainWindow::showContactLink);
+    ReminderController::Window window;
+    window.reveal = [this] { requestReveal(); };
+    window.showTodayTab = [this] { m_tabs->setCurrentIndex(TabToday); };
+    window.isHidden = [this] { return m_minimised || !isVisible(); };
+    window.isOptionsTabActive = [this] { return m_tabs->currentIndex() == TabOptions; };
+    m_reminders = new ReminderController(m_settings, m_agenda, m_tray, window, this);
+    m_reminders->setArguments(m_arguments);
+    connect(m_reminders, &ReminderController::errorRaised, this, &MainWindow::showError);
+    connect(m_agenda, &AgendaController::todayRefreshed, m_reminders, &ReminderController::evaluateLookAheadButton);
+    connect(m_agenda->todayTab(), &ui::TodayTab::showSuspendedChanged, this, [this](bool shown) {
+        if (shown)
+            runAlarmListQuery();
+    });
     connect(m_agenda->todayTab(), &ui::TodayTab::sidePanelToggled, this, [this](bool shown) {
         m_settings.showcale = shown ? QStringLiteral("Y") : QStringLiteral("N");
         fullSave();
@@ -234,7 +249,7 @@ void MainWindow::connectOptions()
     connect(options, &ui::OptionsTab::chooseSoundRequested, this, &MainWindow::chooseSound);
     connect(options, &ui::OptionsTab::systemSoundRequested, this, &MainWindow::useSystemSound);
     connect(options, &ui::OptionsTab::playSoundRequested, this, &MainWindow::playAlarmSound);
-    connect(options, &ui::OptionsTab::lookAheadRequested, this, &MainWindow::runLookAhead);
+    connect(options, &ui::OptionsTab::lookAheadRequested, this, [this] { runLookAhead(false); });
     connect(options, &ui::OptionsTab::hideTipsChanged, this, [this](bool hide) {
         setHintsHidden(hide);
         saveColumn(QStringLiteral("hidetips"), hide);
@@ -269,8 +284,7 @@ bool MainWindow::create()
     applyCreationSettings();
     m_agenda->refreshToday();
     sizeWindow();
-    runDayStartCheck();
-    if (m_exitCode != 0 || !m_settingsLoaded)
+    if (!runDayStartCheck())
         return false;
     editorSettingsLoad();
     runListQueries();
@@ -364,6 +378,8 @@ bool MainWindow::openArchive()
     m_sharedFolderInUse = outcome.netFilePresent;
     m_archiveReport = outcome.schema.report;
     m_agenda->setDatabase(m_archive.database());
+    m_reminders->setDatabase(m_archive.database());
+    m_reminders->setProgramFolder(m_programFolder);
     m_marker = new ui::CalendarMarker(m_agenda->todayTab()->calendar(), m_archive.connectionName(), this);
     connect(m_marker, &ui::CalendarMarker::markingFailed, this,
             [this](const QString& message) { MessageBox::warning(this, message); });
@@ -509,10 +525,13 @@ void MainWindow::saveColumn(const QString& column, const QVariant& value)
     QString error;
     if (!writeOrReport(store::SettingsStore(m_archive.database()).saveColumn(column, value, &error), error))
         return;
-    if (column == QLatin1String("futuro_flag"))
-        m_settings.futuroFlag = value.toBool();
-    else if (column == QLatin1String("futuro_days"))
-        m_settings.futuroDays = value.toInt();
+    if (column == QLatin1String("futuro_flag") || column == QLatin1String("futuro_days")) {
+        if (column == QLatin1String("futuro_flag"))
+            m_settings.futuroFlag = value.toBool();
+        else
+            m_settings.futuroDays = value.toInt();
+        m_reminders->evaluateLookAheadButton();
+    }
     else if (column == QLatin1String("solalettura"))
         m_settings.solalettura = value.toBool();
     else if (column == QLatin1String("ampm"))
@@ -794,12 +813,12 @@ void MainWindow::reveal()
     raise();
     activateWindow();
     m_timerAppari->stop();
-    if (m_settings.futuroFlag && m_firstLookAheadPending) {
+    if (m_settings.futuroFlag && m_reminders->isFirstLookAheadPending()) {
         m_busy = true;
-        runLookAhead();
+        runLookAhead(true);
         m_busy = false;
     }
-    m_firstLookAheadPending = false;
+    m_reminders->clearFirstLookAheadPending();
 }
 
 void MainWindow::firstShow()
@@ -832,6 +851,7 @@ void MainWindow::clockTick()
                              ? agenda::formatDateTime(now, m_clockFormat)
                              : MessageBox::caption());
     dayChangeTest();
+    m_reminders->flashTick();
 }
 
 void MainWindow::dayChangeTest()
@@ -844,7 +864,8 @@ void MainWindow::dayChangeTest()
     m_agenda->runList(AgendaController::OneShot);
     runAlarmListQuery();
     m_agenda->viewDate(today);
-    runDayStartCheck();
+    if (!runDayStartCheck())
+        terminate();
 }
 
 void MainWindow::tabChanged(int index)
@@ -996,12 +1017,35 @@ void MainWindow::swapPendingRestore(const QString&) {}
 void MainWindow::writeContactColumnLayoutDefaults() {}
 void MainWindow::loadGroupLists() {}
 void MainWindow::applyTheme(const QString&) {}
-void MainWindow::runDayStartCheck() {}
-void MainWindow::runAlarmListQuery() {}
-void MainWindow::alarmTick() {}
-void MainWindow::runLookAhead() {}
+bool MainWindow::runDayStartCheck()
+{
+    if (m_reminders->dayStartCheck())
+        return true;
+    m_exitCode = 0;
+    return false;
+}
+
+void MainWindow::runAlarmListQuery()
+{
+    if (m_settings.timecheck == QLatin1String("Y") && m_archive.isOpen())
+        m_reminders->reloadAlarmList();
+}
+
+void MainWindow::alarmTick()
+{
+    m_reminders->alarmTick(platform::Clock::instance().now());
+}
+
+void MainWindow::runLookAhead(bool automatic)
+{
+    m_reminders->runLookAhead(automatic);
+}
 void MainWindow::showMigrationNotice() {}
 bool MainWindow::unsavedFilePrompt() { return true; }
-void MainWindow::playAlarmSound() {}
+void MainWindow::playAlarmSound()
+{
+    updateSoundLabel();
+    m_reminders->playAlarmSound();
+}
 
 } // namespace brivane::shell

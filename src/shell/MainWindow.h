@@ -24,6 +24,7 @@ class SectionTab;
 namespace brivane::shell {
 
 class AgendaController;
+class ReminderController;
 class TopBar;
 
 // The main window: builds the nine tabs, opens the archive and applies the
@@ -127,10 +128,10 @@ private:
     void writeContactColumnLayoutDefaults();
     void loadGroupLists();
     void applyTheme(const QString& themeName);
-    void runDayStartCheck();
+    bool runDayStartCheck();
     void runAlarmListQuery();
     void alarmTick();
-    void runLookAhead();
+    void runLookAhead(bool automatic);
     void showMigrationNotice();
     bool unsavedFilePrompt();
     void playAlarmSound();
@@ -151,7 +152,6 @@ private:
     bool m_minimised = true;
     bool m_revealGuard = true;
     bool m_firstShowPending = true;
-    bool m_firstLookAheadPending = true;
     bool m_startupFinished = false;
     bool m_locked = false;
     bool m_settingsLoaded = false;
@@ -162,6 +162,7 @@ private:
     TopBar* m_topBar = nullptr;
     QTabWidget* m_tabs = nullptr;
     AgendaController* m_agenda = nullptr;
+    ReminderController* m_reminders = nullptr;
     ui::CalendarMarker* m_marker = nullptr;
     ui::SectionTab* m_contactsTab = nullptr;
     ui::NotesTab* m_notesTab = nullptr;
