@@ -19,7 +19,9 @@
 #include "ui/LitCalendar.h"
 #include "ui/OptionsTab.h"
 #include "ui/SectionTab.h"
+#include "reminders/widgets/PopupNotifier.h"
 #include "shell/AgendaController.h"
+#include "shell/DesktopCommands.h"
 #include "shell/ReminderController.h"
 #include "ui/TaskListTab.h"
 #include "ui/TodayTab.h"
@@ -53,12 +55,6 @@ const char* const kKindFlags[] = {"O", "Y", "M", "W"};
 QString clockFormatFor(bool ampm)
 {
     return ampm ? QStringLiteral("dddd d mmmm yyyy - hh:mm:ss am/pm") : QStringLiteral("dddd d mmmm yyyy - hh:mm:ss");
-}
-
-QString autostartEntryPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)
-           + QStringLiteral("/autostart/brivane-organizer.desktop");
 }
 
 } // namespace
@@ -173,7 +169,21 @@ void MainWindow::buildWindow()
     });
     connect(m_agenda, &AgendaController::attachmentOpenRequested, this, &MainWindow::openAttachment);
     connect(m_agenda, &AgendaController::contactLinkRequested, this, &MainWindow::showContactLink);
+    auto* notifier = new reminders::widgets::PopupNotifier(this);
+    notifier->setObjectName(QStringLiteral("PopupNotifier_Anticipo"));
+    notifier->setSettings(reminders::widgets::PopupNotifier::reminderSettings());
     ReminderController::Window window;
+    window.showPopup = [notifier](const reminders::PopupContent& popup) {
+        auto& settings = notifier->settings();
+        settings.height = popup.height;
+        settings.title = popup.title;
+        settings.text = popup.text;
+        settings.timeOut = popup.timeoutSeconds;
+        settings.textAlignment = Qt::AlignLeft;
+        notifier->show();
+        settings.timeOut = 0;
+    };
+    window.closePopups = [notifier] { notifier->closeAll(); };
     window.reveal = [this] { requestReveal(); };
     window.showTodayTab = [this] { m_tabs->setCurrentIndex(TabToday); };
     window.isHidden = [this] { return m_minimised || !isVisible(); };
@@ -181,6 +191,10 @@ void MainWindow::buildWindow()
     m_reminders = new ReminderController(m_settings, m_agenda, m_tray, window, this);
     m_reminders->setArguments(m_arguments);
     connect(m_reminders, &ReminderController::errorRaised, this, &MainWindow::showError);
+    connect(notifier, &reminders::widgets::PopupNotifier::clicked, this, [this] {
+        m_tray->stopBlinking();
+        m_reminders->stopFlashing();
+    });
     connect(m_agenda, &AgendaController::todayRefreshed, m_reminders, &ReminderController::evaluateLookAheadButton);
     connect(m_agenda->todayTab(), &ui::TodayTab::showSuspendedChanged, this, [this](bool shown) {
         if (shown)
@@ -242,6 +256,13 @@ void MainWindow::connectOptions()
     connect(options, &ui::OptionsTab::editorColorRequested, this, &MainWindow::chooseEditorColor);
     connect(options, &ui::OptionsTab::editorSaveRequested, this, &MainWindow::saveEditorSettings);
     connect(options, &ui::OptionsTab::fixRequested, this, &MainWindow::fixWindowSize);
+    connect(options, &ui::OptionsTab::autostartClicked, this, [this](bool on) {
+        fullSave();
+        desktopCommands().setAutostart(on);
+        loadSettings();
+    });
+    connect(options, &ui::OptionsTab::desktopLinkRequested, this, [this] { desktopCommands().linkToDesktop(); });
+    connect(options, &ui::OptionsTab::autorunRequested, this, [this] { desktopCommands().toggleAutorun(); });
     connect(options, &ui::OptionsTab::changeFolderRequested, this, &MainWindow::changeArchiveFolder);
     connect(options, &ui::OptionsTab::autoFolderRequested, this, &MainWindow::backToDefaultFolder);
     connect(options, &ui::OptionsTab::openArchiveFolderRequested, this,
@@ -467,8 +488,7 @@ void MainWindow::loadSettings()
     m_optionsTab->setDateSamples(agenda::formatDate(today, m_settings.dataShot),
                                  agenda::formatDate(today, m_settings.dataYear));
     // The autostart box mirrors whether the desktop starts the program at logon.
-    if (auto* autostart = m_optionsTab->findChild<QAbstractButton*>(QStringLiteral("CheckBox_Autostart")))
-        autostart->setChecked(QFileInfo::exists(autostartEntryPath()));
+    m_optionsTab->setAutostart(DesktopCommands::autostartExists());
     m_notesTab->setBreakLines(m_settings.breakline == QLatin1String("Y"));
     m_notesTab->setFormatBarShown(m_settings.formatbar == QLatin1String("Y"));
     if (m_settings.timecheck == QLatin1String("Y")) {
@@ -756,6 +776,11 @@ void MainWindow::requestReveal()
         return;
     if (!m_topBar->pinButton()->isChecked() || m_minimised)
         m_timerAppari->start();
+}
+
+DesktopCommands MainWindow::desktopCommands()
+{
+    return DesktopCommands(this, QCoreApplication::applicationFilePath(), m_programFolder);
 }
 
 void MainWindow::activate()

@@ -24,6 +24,7 @@ class SectionTab;
 namespace brivane::shell {
 
 class AgendaController;
+class DesktopCommands;
 class ReminderController;
 class TopBar;
 
@@ -99,6 +100,7 @@ private:
     void saveEditorSettings();
     void fixWindowSize();
     void setHintsHidden(bool hidden);
+    DesktopCommands desktopCommands();
     void changeArchiveFolder();
     void backToDefaultFolder();
 

@@ -90,9 +90,20 @@ QWidget* OptionsTab::buildStartBox()
     auto* layout = new QVBoxLayout(box);
     m_autostart = checkBox(QStringLiteral("CheckBox_Autostart"), QStringLiteral("Autostart"));
     m_minimized = checkBox(QStringLiteral("CheckBox_Minimized"), QStringLiteral("Start minimized"));
+    auto* link = button(QStringLiteral("SpeedButton5"), QStringLiteral("Link to Desktop"),
+                        QStringLiteral("Put a launcher of the program on the Desktop"));
+    auto* autorun = button(QStringLiteral("SpeedButton4"), QStringLiteral("Autorun.inf"),
+                           QStringLiteral("Start the program from the removable disk that carries it"));
     layout->addWidget(m_autostart);
     layout->addWidget(m_minimized);
-    connect(m_autostart, &QCheckBox::clicked, this, &OptionsTab::fullSaveRequested);
+    auto* links = new QHBoxLayout;
+    links->addWidget(link);
+    links->addWidget(autorun);
+    links->addStretch();
+    layout->addLayout(links);
+    connect(m_autostart, &QCheckBox::clicked, this, &OptionsTab::autostartClicked);
+    connect(link, &QToolButton::clicked, this, &OptionsTab::desktopLinkRequested);
+    connect(autorun, &QToolButton::clicked, this, &OptionsTab::autorunRequested);
     connect(m_minimized, &QCheckBox::clicked, this, &OptionsTab::fullSaveRequested);
     return box;
 }
@@ -407,6 +418,11 @@ void OptionsTab::setSwatchColorTexts(const QStringList& colors)
 {
     for (int i = 0; i < m_swatches.size(); ++i)
         m_swatches[i]->setColor(themes::colorFromText(colors.value(i), palette().color(QPalette::Button)));
+}
+
+void OptionsTab::setAutostart(bool on)
+{
+    m_autostart->setChecked(on);
 }
 
 void OptionsTab::setArchiveFolder(const QString& folder, bool sharedFolderInUse)

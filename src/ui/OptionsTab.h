@@ -33,6 +33,7 @@ public:
     QStringList swatchColorTexts() const;
     void setSwatchColorTexts(const QStringList& colors);
 
+    void setAutostart(bool on);
     void setArchiveFolder(const QString& folder, bool sharedFolderInUse);
     void setSoundName(const QString& name, bool missing);
     void setSoundControlsEnabled(bool enabled);
@@ -57,6 +58,9 @@ Q_SIGNALS:
     void editorSaveRequested();
     void editorColorRequested(bool background);
     void fixRequested();
+    void autostartClicked(bool on);
+    void desktopLinkRequested();
+    void autorunRequested();
     void changeFolderRequested();
     void autoFolderRequested();
     void openArchiveFolderRequested();

@@ -6,6 +6,7 @@
 #include "store/Schema.h"
 #include "support/MockClock.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QDateEdit>
 #include <QSqlQuery>
@@ -100,6 +101,12 @@ private Q_SLOTS:
         QCOMPARE(platform::Sound::played(), QStringList{QStringLiteral("mailbeep")});
         QCOMPARE(message->text(), QStringLiteral(" Hurry up! It is time to... "));
         QCOMPARE(window.tabs()->currentIndex(), int(shell::MainWindow::TabToday));
+        // The window is still in the tray: the tray blinks and a popup tells.
+        QVERIFY(window.tray()->isBlinking());
+        int popups = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            popups += widget->objectName() == QLatin1String("TPopupNotifierWindow") && widget->isVisible() ? 1 : 0;
+        QCOMPARE(popups, 1);
         fire(&window, "TimerOrologio");
         QCOMPARE(message->text(), QStringLiteral(" dentist!"));
         clock.advanceSeconds(1);
