@@ -159,6 +159,12 @@ void MainWindow::buildWindow()
             requestReveal();
     });
     connect(m_tray, &platform::TrayIcon::terminateRequested, this, &MainWindow::quit);
+    connect(m_tray, &platform::TrayIcon::sectionRequested, this, [this](int tab) {
+        if (m_busy)
+            return;
+        requestReveal();
+        m_tabs->setCurrentIndex(tab);
+    });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &MainWindow::quit);
 

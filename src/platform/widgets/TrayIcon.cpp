@@ -38,6 +38,16 @@ QIcon TrayIcon::imageIcon(int image)
 TrayIcon::TrayIcon(QObject* parent) : QObject(parent)
 {
     m_menu = new QMenu;
+    m_menu->setObjectName(QStringLiteral("PopupMenuTray"));
+    // One entry per section; they stay hidden until sections are offered there.
+    const char* const sections[] = {"Giornalieri", "Annuali", "Mensili", "Settimanali", "Impegni",
+                                    "Contatti",    "Note",    "Lista",   "Opzioni"};
+    for (int section = 0; section < 9; ++section) {
+        QAction* entry = m_menu->addAction(QLatin1String(sections[section]));
+        entry->setVisible(false);
+        connect(entry, &QAction::triggered, this, [this, section] { Q_EMIT sectionRequested(section); });
+    }
+    m_menu->addSeparator();
     QAction* open = m_menu->addAction(QStringLiteral("Open Brivane Organizer"));
     m_menu->addSeparator();
     m_terminate = m_menu->addAction(QStringLiteral("Terminate"));

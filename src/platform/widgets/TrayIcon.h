@@ -42,6 +42,7 @@ public:
 Q_SIGNALS:
     void clicked();
     void openRequested();
+    void sectionRequested(int tabIndex);
     void terminateRequested();
 
 private:
