@@ -7,6 +7,7 @@
 #include "platform/widgets/ColorDialog.h"
 #include "platform/widgets/FileDialog.h"
 #include "platform/widgets/MessageBox.h"
+#include "platform/widgets/Sound.h"
 #include "platform/widgets/TrayIcon.h"
 #include "shell/TopBar.h"
 #include "store/ArchiveCounts.h"
@@ -471,10 +472,14 @@ void MainWindow::updateSoundLabel()
     bool missing = false;
     if (sound != QLatin1String("mailbeep") && !QFileInfo::exists(sound))
         missing = !QFileInfo::exists(m_programFolder + QStringLiteral("alarms/") + name);
+    QString hint = missing ? QStringLiteral("Sostituto del file allarme non trovato: ") + sound
+                           : QStringLiteral("Allarme in uso");
+    if (!platform::Sound::hasAudioOutput())
+        hint += QStringLiteral("\nNo audio output was found: alarms are shown but cannot be heard.");
     if (missing || sound == QLatin1String("mailbeep"))
-        m_optionsTab->setSoundName(QStringLiteral("mailbeep"), missing);
+        m_optionsTab->setSoundName(QStringLiteral("mailbeep"), missing, hint);
     else
-        m_optionsTab->setSoundName(name, false);
+        m_optionsTab->setSoundName(name, false, hint);
 }
 
 // ---------------------------------------------------------------- settings

@@ -431,9 +431,10 @@ void OptionsTab::setArchiveFolder(const QString& folder, bool sharedFolderInUse)
     m_auto->setEnabled(sharedFolderInUse);
 }
 
-void OptionsTab::setSoundName(const QString& name, bool missing)
+void OptionsTab::setSoundName(const QString& name, bool missing, const QString& hint)
 {
     m_soundName->setText(name);
+    m_soundName->setToolTip(hint);
     m_soundName->setStyleSheet(missing ? QStringLiteral("color: red;") : QString());
 }
 

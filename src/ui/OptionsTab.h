@@ -35,7 +35,7 @@ public:
 
     void setAutostart(bool on);
     void setArchiveFolder(const QString& folder, bool sharedFolderInUse);
-    void setSoundName(const QString& name, bool missing);
+    void setSoundName(const QString& name, bool missing, const QString& hint = QString());
     void setSoundControlsEnabled(bool enabled);
     void setWindowSizeCaption(int width, int height);
     void setDateSamples(const QString& oneShot, const QString& yearly);
