@@ -145,6 +145,10 @@ bool Archive::openConnection(const QString& folder, bool readOnly, QString* erro
         }
         probe.finish();
     }
+    // A cache that holds the working set of a large archive spares re-reading
+    // pages for every day of a calendar month.
+    probe.exec(QStringLiteral("PRAGMA cache_size=-32768"));
+    probe.finish();
     registerUnicodeUpper(db);
     return true;
 }

@@ -163,7 +163,7 @@ QStringList createTaskIndexes()
     // their OR of clauses as a union of index look-ups instead of a scan.
     return {
         QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_datefull ON BRarc66 (flag, datefull)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_scadenza ON BRarc66 (flag, flagscad, scadenza)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_span ON BRarc66 (flag, flagscad, scadenza, datefull)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_dayofmonth ON BRarc66 (flag, dayofmonth, datefull)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_dayofweek ON BRarc66 (flag, dayofweek, datefull)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS BRarc66_flag_data ON BRarc66 (flag, data, datefull)"),

@@ -1,0 +1,340 @@
+// brivane-bench: times the day-selection queries and the --agenda command on
+// a generated archive and prints a report. It always exits 0 on a finished
+// report; the PASS/OVER column is for the reader.
+//
+//   brivane-bench                     generate 100,000 tasks in a temporary
+//                                     folder and print the report
+//   brivane-bench --generate DIR [N]  only write DIR/myarcs/boarc.abs with
+//                                     N tasks (default 100,000)
+
+#include "Generator.h"
+#include "Timing.h"
+
+#include "agenda/CalendarMarks.h"
+#include "agenda/DaySelection.h"
+#include "store/Archive.h"
+#include "store/ArchiveLocation.h"
+#include "store/SqlDate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMap>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+using namespace brivane;
+using bench::Summary;
+
+namespace {
+
+QTextStream out(stdout);
+QTextStream err(stderr);
+
+// The agenda child runs under this locale; the weekday names it derives
+// must be the English ones the generator wrote.
+constexpr auto kChildLocale = "C.UTF-8";
+
+struct Line
+{
+    QString name;
+    int rows = 0;
+    Summary summary;
+    std::optional<double> targetMs;
+};
+
+QString cpuModel()
+{
+    QFile file(u"/proc/cpuinfo"_s);
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        for (QByteArray line = file.readLine(); !line.isEmpty(); line = file.readLine()) {
+            if (line.startsWith("model name"))
+                return QString::fromUtf8(line.mid(line.indexOf(':') + 1)).trimmed();
+        }
+    }
+    return u"unknown CPU"_s;
+}
+
+QString sqliteVersion(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    return query.exec(u"SELECT sqlite_version()"_s) && query.next() ? query.value(0).toString() : u"?"_s;
+}
+
+QString loadAverage()
+{
+    QFile file(u"/proc/loadavg"_s);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return u"?"_s;
+    return QString::fromLatin1(file.readAll()).split(u' ').mid(0, 3).join(u' ');
+}
+
+void printMachine(const QSqlDatabase& db)
+{
+    out << "Machine: " << cpuModel() << ", " << QThread::idealThreadCount() << " cores\n"
+        << "System:  " << QSysInfo::prettyProductName() << ", kernel " << QSysInfo::kernelVersion() << "\n"
+        << "Build:   " << BRIVANE_BENCH_BUILD_TYPE << ", Qt " << qVersion() << ", SQLite "
+        << sqliteVersion(db) << "\n"
+        << "Load:    " << loadAverage()
+        << " (1/5/15-minute load average before timing; other work skews the times)\n";
+}
+
+// Counts the rows of the archive, and of the Today list of `day`, by kind
+// (every-day tasks apart), since the row count drives the query times.
+void printMix(const QSqlDatabase& db, const QDate& day)
+{
+    auto kinds = [](QSqlQuery& query) -> QString {
+        QMap<QString, int> counts;
+        while (query.next()) {
+            const QString dayofweek = query.value(u"dayofweek"_s).toString();
+            ++counts[dayofweek == u"T" ? u"T"_s : query.value(u"flag"_s).toString()];
+        }
+        QStringList parts;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            parts << it.key() + u'=' + QString::number(it.value());
+        return parts.join(u", "_s);
+    };
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.exec(u"SELECT flag, dayofweek FROM BRarc66"_s);
+    out << "Tasks by kind (T = every-day one-shot): " << kinds(query) << "\n";
+    agenda::selectDay(query, agenda::todayStatement(false), day);
+    out << "Today list of the queried date by kind: " << kinds(query) << "\n";
+}
+
+// Executes a day-selection statement for `day` and reads every column of
+// every row, as a list view does. Returns the row count.
+int fetchDay(QSqlQuery& query, const QString& statement, const QDate& day)
+{
+    QString error;
+    if (!agenda::selectDay(query, statement, day, &error))
+        qFatal("query failed: %s", qPrintable(error));
+    const int columns = query.record().count();
+    int rows = 0;
+    while (query.next()) {
+        for (int column = 0; column < columns; ++column)
+            query.value(column);
+        ++rows;
+    }
+    return rows;
+}
+
+Line timeDayQuery(const QSqlDatabase& db, const QString& name, const QString& statement, const QDate& day,
+                  std::optional<double> target)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    Line line{name, 0, {}, target};
+    line.summary = bench::measure(20, 201, [&] { line.rows = fetchDay(query, statement, day); });
+    return line;
+}
+
+Line timeCalendarMonth(const QSqlDatabase& db, const QDate& anyDay)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const QString statement = agenda::calendarStatement(agenda::AllDayClauses, false);
+    const QDate first(anyDay.year(), anyDay.month(), 1);
+    Line line{u"Calendar statement reading every row, %1 days of %2"_s.arg(first.daysInMonth())
+                  .arg(first.toString(u"yyyy-MM"_s)),
+              0, {}, {}};
+    line.summary = bench::measure(3, 21, [&] {
+        line.rows = 0;
+        for (QDate day = first; day.month() == first.month(); day = day.addDays(1))
+            line.rows += fetchDay(query, statement, day);
+    });
+    return line;
+}
+
+// The marking run the side calendar makes for a month: per day and kind,
+// whether any task falls on it.
+Line timeMarkingRun(const QSqlDatabase& db, const QDate& anyDay)
+{
+    Line line{u"Calendar marking of %1 (31 days, as the program runs it)"_s.arg(anyDay.toString(u"yyyy-MM"_s)), 0,
+              {}, 40.0};
+    line.summary = bench::measure(3, 21, [&] {
+        const std::optional<agenda::MonthMarks> marks = agenda::markMonth(db, anyDay, agenda::MarkingOptions{});
+        line.rows = marks ? int(marks->litDays().size()) : -1;
+    });
+    return line;
+}
+
+Line timeAgendaProcess(const QString& home, const QDate& day)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"BRIVANE_HOME"_s, home);
+    environment.insert(u"LC_ALL"_s, QString::fromLatin1(kChildLocale));
+    environment.insert(u"LANG"_s, QString::fromLatin1(kChildLocale));
+    const QStringList arguments{u"--agenda"_s, store::toSqlDate(day)};
+
+    Line line{u"--agenda process, 1 day"_s, 0, {}, 150.0};
+    line.summary = bench::measure(2, 15, [&] {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QString::fromUtf8(BRIVANE_PROGRAM), arguments);
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
+            qFatal("the agenda command failed: %s", process.readAllStandardError().constData());
+        line.rows = int(process.readAllStandardOutput().count('\n'));
+    });
+    return line;
+}
+
+// Prints whether the plan of a day-selection statement reads the whole task
+// table, and the plan itself as a tree when asked.
+void printPlan(const QSqlDatabase& db, const QString& title, const QString& statement, const QDate& day,
+               bool showTree)
+{
+    QSqlQuery query(db);
+    QString error;
+    if (!agenda::selectDay(query, u"EXPLAIN QUERY PLAN "_s + statement, day, &error))
+        qFatal("EXPLAIN failed: %s", qPrintable(error));
+    QHash<int, int> depth;
+    QStringList tree;
+    bool fullScan = false;
+    while (query.next()) {
+        const int id = query.value(0).toInt();
+        const int level = depth.value(query.value(1).toInt(), -1) + 1;
+        depth.insert(id, level);
+        const QString detail = query.value(3).toString();
+        if (detail.startsWith(u"SCAN BRarc66"))
+            fullScan = true;
+        tree << QString(2 * level + 2, u' ') + detail;
+    }
+    out << title << ": " << (fullScan ? "FULL SCAN of BRarc66" : "index searches only") << "\n";
+    if (showTree)
+        out << tree.join(u'\n') << "\n";
+}
+
+void printTable(const QList<Line>& lines)
+{
+    auto ms = [](double value) -> QString { return QString::number(value, 'f', 3) + u" ms"_s; };
+    out << "| Measurement | Rows | Median | Min | Max | Runs | Target | Result |\n"
+        << "|---|---:|---:|---:|---:|---:|---:|---|\n";
+    for (const Line& line : lines) {
+        const Summary& s = line.summary;
+        const QString target = line.targetMs ? u"≤ "_s + QString::number(*line.targetMs) + u" ms"_s : u"—"_s;
+        const QString result = !line.targetMs               ? u"report"_s
+                               : s.median <= *line.targetMs ? u"PASS"_s
+                                                            : u"OVER"_s;
+        out << "| " << line.name << " | " << line.rows << " | " << ms(s.median) << " | " << ms(s.min) << " | "
+            << ms(s.max) << " | " << s.runs << " | " << target << " | " << result << " |\n";
+    }
+}
+
+int generateCommand(const QStringList& arguments)
+{
+    int count = bench::kDefaultTaskCount;
+    if (arguments.size() > 3) {
+        bool ok = false;
+        count = arguments[3].toInt(&ok);
+        if (!ok || count < 0) {
+            err << "brivane-bench: \"" << arguments[3] << "\" is not a task count\n";
+            return 2;
+        }
+    }
+    if (arguments.size() < 3 || arguments.size() > 4) {
+        err << "usage: brivane-bench [--generate DIR [N]]\n";
+        return 2;
+    }
+    QString error;
+    if (!bench::generateArchive(arguments[2], count, &error)) {
+        err << "brivane-bench: " << error << "\n";
+        return 1;
+    }
+    out << "Wrote " << count << " tasks to " << QDir(arguments[2]).absoluteFilePath(u"myarcs/boarc.abs"_s)
+        << "\n";
+    return 0;
+}
+
+int benchmark()
+{
+    QTemporaryDir home;
+    if (!home.isValid()) {
+        err << "brivane-bench: no temporary folder\n";
+        return 1;
+    }
+    const QDate day = bench::referenceDate();
+    const int count = bench::kDefaultTaskCount;
+
+    QElapsedTimer timer;
+    timer.start();
+    QString error;
+    if (!bench::generateArchive(home.path(), count, &error)) {
+        err << "brivane-bench: " << error << "\n";
+        return 1;
+    }
+    const double generateSeconds = double(timer.elapsed()) / 1000;
+
+    const QString folder = store::ArchiveLocation::defaultArchiveFolder(home.path() + u'/');
+    store::Archive archive(u"BENCH"_s);
+    if (!archive.open(folder, &error)) {
+        err << "brivane-bench: " << error << "\n";
+        return 1;
+    }
+    const QSqlDatabase db = archive.database();
+
+    printMachine(db);
+    out << "Archive: " << count << " tasks generated in " << QString::number(generateSeconds, 'f', 2)
+        << " s, " << QString::number(double(QFileInfo(archive.filePath()).size()) / (1024 * 1024), 'f', 1)
+        << " MiB; queried date " << store::toSqlDate(day) << " (" << QLocale().dayName(day.dayOfWeek())
+        << ")\n";
+    printMix(db, day);
+    out << "\n";
+    out.flush();
+
+    QList<Line> lines;
+    lines << timeDayQuery(db, u"Today query, 1 day"_s, agenda::todayStatement(false), day, 2.0);
+    lines << timeCalendarMonth(db, day);
+    lines << timeMarkingRun(db, day);
+    lines << timeDayQuery(db, u"Alarm list query, 1 day"_s, agenda::alarmListStatement(), day, std::nullopt);
+    lines << timeAgendaProcess(home.path(), day);
+    printTable(lines);
+
+    // The agenda prints exactly the Today rows; a different count means the
+    // child's locale wrote other weekday names or date separators.
+    out << "\n";
+    if (lines.last().rows == lines.first().rows)
+        out << "Cross-check: --agenda (LC_ALL=" << kChildLocale << ") printed the same " << lines.first().rows
+            << " rows as the Today query.\n";
+    else
+        out << "Cross-check: WARNING --agenda (LC_ALL=" << kChildLocale << ") printed " << lines.last().rows
+            << " rows, the Today query found " << lines.first().rows << ".\n";
+
+    out << "\nQuery plans (EXPLAIN QUERY PLAN):\n";
+    printPlan(db, u"Today"_s, agenda::todayStatement(false), day, true);
+    printPlan(db, u"Alarm list"_s, agenda::alarmListStatement(), day, false);
+    printPlan(db, u"Calendar"_s, agenda::calendarStatement(agenda::AllDayClauses, false), day, false);
+    out.flush();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    // Weekday names and date separators of the stored day pieces and of the
+    // query pieces both come from the default locale.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1 && arguments[1] == u"--generate")
+        return generateCommand(arguments);
+    if (arguments.size() > 1) {
+        err << "usage: brivane-bench [--generate DIR [N]]\n";
+        return 2;
+    }
+    return benchmark();
+}
