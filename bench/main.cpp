@@ -8,6 +8,7 @@
 //                                     N tasks (default 100,000)
 
 #include "Generator.h"
+#include "ResidentBench.h"
 #include "Timing.h"
 
 #include "agenda/CalendarMarks.h"
@@ -311,6 +312,22 @@ int benchmark()
     else
         out << "Cross-check: WARNING --agenda (LC_ALL=" << kChildLocale << ") printed " << lines.last().rows
             << " rows, the Today query found " << lines.first().rows << ".\n";
+
+    // Lists and reminders, as the running program meets them.
+    QList<Line> resident;
+    Line keystroke{u"One-shot list re-run after a keystroke in its search"_s, 0, {}, 15.0};
+    keystroke.summary = bench::timeListKeystroke(db, &keystroke.rows);
+    Line todayView{u"Opening the Today view (query into the list model)"_s, 0, {}, 30.0};
+    todayView.summary = bench::timeTodayView(db, day, &todayView.rows);
+    Line tick{u"Alarm tick over 1,000 tasks of today"_s, 1000, {}, 0.2};
+    tick.summary = bench::timeAlarmTick();
+    resident << keystroke << todayView << tick;
+    out << "\n";
+    printTable(resident);
+    const bench::IdleUse idle = bench::measureIdle(home.path(), QString::fromUtf8(BRIVANE_PROGRAM), 60);
+    out << "\nIdle program (hidden in the tray, alarm on, this archive), over " << idle.seconds << " s: "
+        << QString::number(idle.cpuPercent, 'f', 2) << " % of one core (target < 0.5 %), "
+        << QString::number(idle.residentMiB, 'f', 1) << " MiB resident (target < 120 MiB)\n";
 
     out << "\nQuery plans (EXPLAIN QUERY PLAN):\n";
     printPlan(db, u"Today"_s, agenda::todayStatement(false), day, true);

@@ -42,27 +42,28 @@ void AlarmSchedule::setEntries(const QDate& day, const QList<AlarmEntry>& entrie
 {
     m_day = day;
     m_entries = entries;
+    m_ringSeconds.clear();
+    for (const AlarmEntry& entry : entries)
+        m_ringSeconds << (entry.time.isValid() ? QDateTime(day, entry.time).toSecsSinceEpoch() : -1);
 }
 
 QList<AlarmEntry> AlarmSchedule::due(const QDateTime& now)
 {
     QList<AlarmEntry> ringing;
-    const QDateTime current = now.addMSecs(-now.time().msec());
-    QDateTime from; // first second evaluated, inclusive
-    if (!m_lastEvaluated.isValid() || current < m_lastEvaluated.addSecs(-kMaxCatchUpSeconds)) {
+    const qint64 current = now.toSecsSinceEpoch();
+    qint64 from; // first second evaluated, inclusive
+    if (m_lastEvaluated < 0 || current < m_lastEvaluated - kMaxCatchUpSeconds) {
         from = current; // first tick, or the clock was set back
     } else if (current <= m_lastEvaluated) {
         return ringing; // this second was evaluated already
     } else {
-        from = qMax(m_lastEvaluated.addSecs(1), current.addSecs(-(kMaxCatchUpSeconds - 1)));
+        from = qMax(m_lastEvaluated + 1, current - (kMaxCatchUpSeconds - 1));
     }
     m_lastEvaluated = current;
-    for (const AlarmEntry& entry : std::as_const(m_entries)) {
-        if (!entry.time.isValid())
-            continue;
-        const QDateTime rings(m_day, entry.time, current.timeSpec());
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const qint64 rings = m_ringSeconds.at(i);
         if (rings >= from && rings <= current)
-            ringing << entry;
+            ringing << m_entries.at(i);
     }
     return ringing;
 }

@@ -45,12 +45,14 @@ public:
     // The entries whose start second lies in the evaluated span, in list order.
     QList<AlarmEntry> due(const QDateTime& now);
     // Forgets the last evaluated second (the next tick evaluates only itself).
-    void restart() { m_lastEvaluated = QDateTime(); }
+    void restart() { m_lastEvaluated = -1; }
 
 private:
     QDate m_day;
     QList<AlarmEntry> m_entries;
-    QDateTime m_lastEvaluated;
+    // The second each entry rings, as seconds since the epoch; -1 never.
+    QList<qint64> m_ringSeconds;
+    qint64 m_lastEvaluated = -1;
 };
 
 // " " + description + "!", cut to 43 characters and "..." beyond 46.

@@ -117,6 +117,22 @@ PopupContent todaysTasksPopup(const QList<AnnouncedTask>& todayList, const QDate
     return popup;
 }
 
+PopupContent fittedPopup(PopupContent popup, int maxHeight)
+{
+    if (popup.height <= maxHeight)
+        return popup;
+    const int fitting = qMax(1, (maxHeight - 80) / 16 - 1);
+    QStringList lines = popup.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (lines.size() > fitting) {
+        const qsizetype more = lines.size() - fitting;
+        lines = lines.mid(0, fitting);
+        lines << kIndent + QStringLiteral("... and ") + QString::number(more) + QStringLiteral(" more");
+        popup.text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    }
+    popup.height = maxHeight;
+    return popup;
+}
+
 PopupContent alarmPopup(const QString& taskText)
 {
     PopupContent popup;

@@ -51,6 +51,9 @@ PopupContent lockedLookAheadPopup();
 bool dayStartHasTasks(const QSqlDatabase& db, const QDate& today, QString* error = nullptr);
 // The list of today's tasks shown at the day start; ticked rows are left out.
 PopupContent todaysTasksPopup(const QList<AnnouncedTask>& todayList, const QDate& today);
+// A popup no taller than `maxHeight`: lines that do not fit are left out
+// and counted on a last line, so a busy day never builds a giant window.
+PopupContent fittedPopup(PopupContent popup, int maxHeight);
 // The popup of a ringing task.
 PopupContent alarmPopup(const QString& taskText);
 

@@ -180,7 +180,10 @@ void MainWindow::buildWindow()
     notifier->setObjectName(QStringLiteral("PopupNotifier_Anticipo"));
     notifier->setSettings(reminders::widgets::PopupNotifier::reminderSettings());
     ReminderController::Window window;
-    window.showPopup = [notifier](const reminders::PopupContent& popup) {
+    window.showPopup = [this, notifier](const reminders::PopupContent& content) {
+        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        const int room = screen ? screen->availableGeometry().height() * 2 / 3 : 480;
+        const reminders::PopupContent popup = reminders::fittedPopup(content, qMax(room, 160));
         auto& settings = notifier->settings();
         settings.height = popup.height;
         settings.title = popup.title;
