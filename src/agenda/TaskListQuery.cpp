@@ -62,11 +62,18 @@ qint64 TaskQueryModel::keyAt(int row) const
 int TaskQueryModel::rowOfKey(qint64 codimp) const
 {
     const int keyColumn = record().indexOf(QStringLiteral("codimp"));
-    for (int row = 0; row < rowCount(); ++row) {
+    // Rows are read lazily; walking to a row reads on until it is found.
+    auto* self = const_cast<TaskQueryModel*>(this);
+    for (int row = 0;; ++row) {
+        if (row >= rowCount()) {
+            if (!self->canFetchMore())
+                return -1;
+            self->fetchMore();
+            continue;
+        }
         if (QSqlQueryModel::data(index(row, keyColumn)).toLongLong() == codimp)
             return row;
     }
-    return -1;
 }
 
 int TaskQueryModel::columnCount(const QModelIndex& parent) const
@@ -147,31 +154,55 @@ QString TaskListQuery::statement() const
            + QStringLiteral("\n ORDER BY datefull") + direction + QStringLiteral(",orario,orario2,id");
 }
 
-bool TaskListQuery::run(const QSqlDatabase& db, QString* error)
+QString TaskListQuery::countStatement() const
 {
-    QSqlQuery query(db);
-    const QString text = statement();
-    if (!query.prepare(text)) {
-        reportError(error, query.lastError());
-        return false;
-    }
+    QString text = statement();
+    text = text.left(text.indexOf(QLatin1String(" ORDER BY")));
+    while (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text.replace(QLatin1String("SELECT * FROM"), QLatin1String("SELECT count(*) FROM"));
+}
+
+void TaskListQuery::bind(QSqlQuery& query, const QString& text) const
+{
     query.bindValue(QStringLiteral(":search"), QString(QStringLiteral("%") + searchText + QStringLiteral("%")));
     if (text.contains(QLatin1String(":month")))
         query.bindValue(QStringLiteral(":month"), month);
     if (text.contains(QLatin1String(":weekday")))
         query.bindValue(QStringLiteral(":weekday"), QString(QStringLiteral("%") + weekday + QStringLiteral("%")));
     if (text.contains(QLatin1String(":a1"))) {
-        const QDate from = qMin(periodFrom, periodTo);
-        const QDate to = qMax(periodFrom, periodTo);
-        query.bindValue(QStringLiteral(":a1"), store::toSqlDate(from));
-        query.bindValue(QStringLiteral(":a2"), store::toSqlDate(to));
+        query.bindValue(QStringLiteral(":a1"), store::toSqlDate(qMin(periodFrom, periodTo)));
+        query.bindValue(QStringLiteral(":a2"), store::toSqlDate(qMax(periodFrom, periodTo)));
     }
+}
+
+bool TaskListQuery::run(const QSqlDatabase& db, QString* error)
+{
+    const QString countText = countStatement();
+    QSqlQuery count(db);
+    if (!count.prepare(countText)) {
+        reportError(error, count.lastError());
+        return false;
+    }
+    bind(count, countText);
+    if (!count.exec() || !count.next()) {
+        reportError(error, count.lastError());
+        return false;
+    }
+    m_listed = count.value(0).toInt();
+
+    QSqlQuery query(db);
+    const QString text = statement();
+    if (!query.prepare(text)) {
+        reportError(error, query.lastError());
+        return false;
+    }
+    bind(query, text);
     if (!query.exec()) {
         reportError(error, query.lastError());
         return false;
     }
     setQuery(std::move(query));
-    fetchAllRows();
     return true;
 }
 

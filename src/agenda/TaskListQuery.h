@@ -70,7 +70,12 @@ public:
     QString dateFormat;
 
     QString statement() const;
+    // The same selection, counted.
+    QString countStatement() const;
+    // Runs the list; rows are read as the grid shows them, and the number
+    // of rows the list holds is counted apart.
     bool run(const QSqlDatabase& db, QString* error = nullptr);
+    int listedCount() const { return m_listed; }
 
     QString dateColumnName() const;
 
@@ -78,7 +83,10 @@ protected:
     QString displayText(const QSqlRecord& row, int column) const override;
 
 private:
+    void bind(QSqlQuery& query, const QString& text) const;
+
     QString m_flag;
+    int m_listed = 0;
 };
 
 // The Today list: the tasks that fall on the viewed date. Rows done for that

@@ -113,7 +113,7 @@ void AgendaController::runList(int kind)
     if (m_startupFinished && m_settings.timecheck == QLatin1String("Y"))
         Q_EMIT alarmListStale();
     m_todayRefreshPending = true;
-    updateCount(QLatin1Char(kFlags[kind][0]), query->rowCount());
+    updateCount(QLatin1Char(kFlags[kind][0]), query->listedCount());
     if (kind == OneShot)
         updateCount(QLatin1Char('D'), -1);
 }

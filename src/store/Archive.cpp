@@ -25,6 +25,20 @@ void unicodeUpper(sqlite3_context* context, int argc, sqlite3_value** argv)
     }
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
     const int bytes = sqlite3_value_bytes(argv[0]);
+    // Plain ASCII, the common case in every search, needs no conversion.
+    bool ascii = true;
+    for (int i = 0; i < bytes && ascii; ++i)
+        ascii = (static_cast<unsigned char>(text[i]) & 0x80) == 0;
+    if (ascii) {
+        thread_local QByteArray buffer;
+        buffer.resize(bytes);
+        for (int i = 0; i < bytes; ++i) {
+            const char c = text[i];
+            buffer[i] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+        }
+        sqlite3_result_text(context, buffer.constData(), bytes, SQLITE_TRANSIENT);
+        return;
+    }
     const QByteArray upper = QString::fromUtf8(text, bytes).toUpper().toUtf8();
     sqlite3_result_text(context, upper.constData(), int(upper.size()), SQLITE_TRANSIENT);
 }
