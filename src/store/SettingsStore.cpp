@@ -19,7 +19,7 @@ const QStringList& singleColumns()
         QStringLiteral("TabWeekVisible"),    QStringLiteral("TabTodayVisible"),
         QStringLiteral("TabContactsVisible"), QStringLiteral("TabNotesVisible"), QStringLiteral("TabToDoVisible"),
         QStringLiteral("psw"),               QStringLiteral("blocco"),         QStringLiteral("autostart"),
-        QStringLiteral("startab"),           QStringLiteral("wavesound"),
+        QStringLiteral("startab"),           QStringLiteral("wavesound"),      QStringLiteral("centralino"),
     };
     return columns;
 }
