@@ -1,0 +1,375 @@
+#include "to_do/widgets/ToDoDialog.h"
+
+#include "agenda/AttachmentPath.h"
+#include "agenda/widgets/DialogChrome.h"
+#include "contacts/Groups.h"
+#include "platform/Shell.h"
+#include "platform/widgets/FileDialog.h"
+#include "platform/widgets/MessageBox.h"
+#include "to_do/ToDoTexts.h"
+#include "to_do/ToDoWriter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace brivane::to_do::widgets {
+
+using agenda::widgets::DialogTitleBar;
+using agenda::widgets::KindFrame;
+using agenda::widgets::WindowDragger;
+
+ToDoDialog::ToDoDialog(ToDoDialogMode mode, ToDoDialogSetup setup, qint64 codtod, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_mode(mode), m_setup(std::move(setup)),
+      m_codtod(mode == ToDoDialogMode::Modify ? codtod : 0), m_form(mode)
+{
+    setWindowModality(Qt::WindowModal);
+    applyScale();
+    buildWindow();
+    connectFields();
+    load();
+    updateSaveButtons();
+    attachmentEdited();
+    m_form.clearLink->setEnabled(!m_form.link->text().isEmpty());
+    agenda::widgets::fitToContents(this);
+    m_form.description->setFocus();
+}
+
+ToDoDialog::~ToDoDialog() = default;
+
+ToDoDialog* ToDoDialog::openDialog(ToDoDialogMode mode, ToDoDialogSetup setup, qint64 codtod, QWidget* parent,
+                                   bool bigNote)
+{
+    auto* dialog = new ToDoDialog(mode, std::move(setup), codtod, parent);
+    if (!dialog->isLoaded()) {
+        platform::MessageBox::warning(parent, dialog->m_loadError);
+        delete dialog;
+        return nullptr;
+    }
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (bigNote)
+        dialog->showBigNote(true);
+    dialog->open();
+    return dialog;
+}
+
+// ---- building ---------------------------------------------------------------
+
+void ToDoDialog::applyScale()
+{
+    if (m_setup.scalePercent <= 100)
+        return;
+    QFont scaled = font();
+    scaled.setPointSizeF(scaled.pointSizeF() * m_setup.scalePercent / 100.0);
+    setFont(scaled);
+}
+
+void ToDoDialog::buildWindow()
+{
+    const bool add = m_mode == ToDoDialogMode::Add;
+    setObjectName(add ? u"TAggToDoForm"_s : u"TModToDoForm"_s);
+    const QString title = add ? u"Insert Task"_s : u"Modity Task"_s;
+    setWindowTitle(title);
+
+    auto* frame = new KindFrame(m_setup.color);
+    frame->setObjectName(u"Frame_Dialog"_s);
+    auto* titleBar = new DialogTitleBar(title, m_setup.color);
+    auto* dragger = new WindowDragger(this);
+    dragger->watch(titleBar);
+    dragger->watch(frame);
+
+    m_pages = new QStackedWidget;
+    m_pages->addWidget(m_form.fieldsPage);
+    m_pages->addWidget(m_form.bigNotePage);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(10, 8, 10, 10);
+    body->addWidget(m_pages, 1);
+    body->addLayout(m_form.buttons);
+
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(KindFrame::kBorder, KindFrame::kBorder, KindFrame::kBorder, KindFrame::kBorder);
+    frameLayout->setSpacing(0);
+    frameLayout->addWidget(titleBar);
+    frameLayout->addLayout(body, 1);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(frame);
+
+    m_form.fitSizes(font());
+    QWidget* previous = nullptr;
+    for (QWidget* widget : m_form.tabOrder()) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void ToDoDialog::connectFields()
+{
+    for (QWidget* field : m_form.oneLineFields())
+        field->installEventFilter(this);
+    m_form.group->lineEdit()->installEventFilter(this);
+
+    connect(m_form.description, &QLineEdit::textChanged, this, &ToDoDialog::updateSaveButtons);
+    connect(m_form.bigNoteButton, &QPushButton::clicked, this, [this] { showBigNote(true); });
+    connect(m_form.smallNoteButton, &QPushButton::clicked, this, [this] { showBigNote(false); });
+    connect(m_form.link, &QLineEdit::textChanged, this,
+            [this] { m_form.clearLink->setEnabled(!m_form.link->text().isEmpty()); });
+    connect(m_form.clearLink, &QPushButton::clicked, m_form.link, &QLineEdit::clear);
+    connect(m_form.attachment, &QLineEdit::textChanged, this, &ToDoDialog::attachmentEdited);
+    connect(m_form.attachFile, &QPushButton::clicked, this, &ToDoDialog::attachFile);
+    connect(m_form.attachFolder, &QPushButton::clicked, this, &ToDoDialog::attachFolder);
+    connect(m_form.clearAttachment, &QPushButton::clicked, m_form.attachment, &QLineEdit::clear);
+    if (m_form.percent) {
+        connect(m_form.percent, &QSlider::valueChanged, this, &ToDoDialog::percentMoved);
+        connect(m_form.done, &QCheckBox::clicked, this, &ToDoDialog::doneClicked);
+    }
+
+    connect(m_form.hint, &QPushButton::clicked, this, [this] {
+        platform::MessageBox::information(
+            this, m_mode == ToDoDialogMode::Add ? ToDoTexts::addHelp() : ToDoTexts::modifyHelp());
+    });
+    connect(m_form.close, &QPushButton::clicked, this, &QDialog::reject);
+    if (m_form.add) {
+        connect(m_form.add, &QPushButton::clicked, this, &ToDoDialog::saveAndStay);
+        connect(m_form.addClose, &QPushButton::clicked, this, &ToDoDialog::saveAndClose);
+    }
+    if (m_form.modify)
+        connect(m_form.modify, &QPushButton::clicked, this, &ToDoDialog::saveAndClose);
+    if (m_form.print)
+        connect(m_form.print, &QPushButton::clicked, this, &ToDoDialog::print);
+}
+
+// ---- opening ----------------------------------------------------------------
+
+void ToDoDialog::load()
+{
+    m_form.group->addItems(m_setup.groupNames);
+    if (m_mode == ToDoDialogMode::Add) {
+        m_form.group->setEditText(m_setup.group);
+        return;
+    }
+    const std::optional<ToDoItem> stored = ToDoWriter(m_setup.db).load(m_codtod, &m_loadError);
+    if (!stored) {
+        m_loaded = false;
+        return;
+    }
+    m_form.description->setText(stored->id);
+    m_form.note->setPlainText(stored->note);
+    m_form.priority->setValue(stored->priority);
+    m_form.group->setEditText(stored->gruppo);
+    m_form.link->setText(stored->ricerca);
+    m_form.attachment->setText(stored->allegato);
+    m_form.percent->setValue(qBound(0, stored->percento, 100));
+    percentMoved(m_form.percent->value());
+    m_form.done->setChecked(stored->isChecked());
+}
+
+// ---- field rules ------------------------------------------------------------
+
+void ToDoDialog::updateSaveButtons()
+{
+    const bool enabled = !m_form.description->text().isEmpty();
+    for (QPushButton* save : {m_form.add, m_form.addClose, m_form.modify}) {
+        if (save)
+            save->setEnabled(enabled);
+    }
+}
+
+void ToDoDialog::attachmentEdited()
+{
+    const QString normalized = agenda::normalizedAttachment(m_form.attachment->text(), m_setup.programFolder);
+    if (normalized != m_form.attachment->text()) {
+        m_form.attachment->setText(normalized);
+        return;
+    }
+    m_form.attachment->setToolTip(normalized);
+    m_form.clearAttachment->setEnabled(!normalized.isEmpty());
+}
+
+// The bar at 100 means done; any lower value means not done.
+void ToDoDialog::percentMoved(int value)
+{
+    m_form.percentLabel->setText(QString::number(value) + u'%');
+    m_form.done->setChecked(value == 100);
+}
+
+void ToDoDialog::doneClicked(bool checked)
+{
+    m_form.percent->setValue(checked ? 100 : 0);
+}
+
+void ToDoDialog::showBigNote(bool big)
+{
+    if (big == isBigNoteShown())
+        return;
+    QPlainTextEdit* from = big ? m_form.note : m_form.bigNote;
+    QPlainTextEdit* to = big ? m_form.bigNote : m_form.note;
+    to->setPlainText(from->toPlainText());
+    QTextCursor cursor = to->textCursor();
+    cursor.setPosition(qMin(from->textCursor().position(), to->document()->characterCount() - 1));
+    to->setTextCursor(cursor);
+    m_pages->setCurrentIndex(big ? 1 : 0);
+    to->setFocus();
+}
+
+bool ToDoDialog::isBigNoteShown() const
+{
+    return m_pages->currentIndex() == 1;
+}
+
+void ToDoDialog::clearForNext()
+{
+    m_form.description->clear();
+    m_form.note->clear();
+    m_form.bigNote->clear();
+    m_form.link->clear();
+    m_form.attachment->clear();
+    m_form.priority->setValue(5);
+    m_form.description->setFocus();
+}
+
+// ---- pickers and commands ---------------------------------------------------
+
+void ToDoDialog::attachFile()
+{
+    const QString start =
+        agenda::attachFileStartFolder(m_form.attachment->text(), platform::Shell::desktopFolder());
+    setAttachmentPicked(platform::FileDialog::openFile(this, u"Attach file"_s, start, u"All files (*)"_s));
+}
+
+void ToDoDialog::attachFolder()
+{
+    const QString start = agenda::attachFolderStartFolder(m_form.attachment->text());
+    setAttachmentPicked(platform::FileDialog::chooseFolder(this, u"Attach folder"_s, start));
+}
+
+void ToDoDialog::setAttachmentPicked(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const QString normalized = agenda::normalizedAttachment(path, m_setup.programFolder);
+    if (normalized.size() > ToDoDialogForm::kAttachmentLength) {
+        platform::MessageBox::warning(this, u"The path is longer than 255 characters and cannot be attached."_s);
+        return;
+    }
+    m_form.attachment->setText(normalized);
+}
+
+// A picture of the dialog on a PDF page, opened with the desktop's viewer,
+// which prints it.
+void ToDoDialog::print()
+{
+    const QString file = platform::FileDialog::saveFile(
+        this, u"Print"_s, platform::Shell::desktopFolder() + u"/to-do.pdf"_s, u"PDF (*.pdf)"_s);
+    if (file.isEmpty())
+        return;
+    const QPixmap picture = grab();
+    {
+        QPdfWriter writer(file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(150);
+        QPainter painter(&writer);
+        if (!painter.isActive()) {
+            platform::MessageBox::warning(this, u"Cannot write \""_s + file + u"\"."_s);
+            return;
+        }
+        const QSize size =
+            picture.size().scaled(painter.viewport().size(), Qt::KeepAspectRatio).boundedTo(picture.size() * 2);
+        painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
+    }
+    platform::Shell::openPath(file);
+}
+
+// ---- saving -----------------------------------------------------------------
+
+ToDoItem ToDoDialog::item() const
+{
+    ToDoItem result;
+    result.codtod = m_codtod;
+    result.id = savedDescription(m_form.description->text());
+    result.note = (isBigNoteShown() ? m_form.bigNote : m_form.note)->toPlainText();
+    result.priority = m_form.priority->value();
+    if (m_mode == ToDoDialogMode::Modify) {
+        result.flag = m_form.done->isChecked() ? ToDoItem::yes() : ToDoItem::no();
+        result.percento = m_form.percent->value();
+    } else {
+        result.flag = ToDoItem::no();
+        result.percento = 0;
+    }
+    result.allegato = m_form.attachment->text();
+    result.ricerca = m_form.link->text();
+    result.gruppo = m_form.group->currentText();
+    return result;
+}
+
+bool ToDoDialog::save()
+{
+    if (m_form.description->text().isEmpty())
+        return false;
+    const ToDoItem entry = item();
+    const ToDoWriter writer(m_setup.db);
+    QString error;
+    qint64 key = m_codtod;
+    if (m_mode == ToDoDialogMode::Add) {
+        key = writer.insert(entry, &error);
+        if (key < 0) {
+            platform::MessageBox::warning(this, error);
+            return false;
+        }
+    } else if (!writer.update(entry, &error)) {
+        platform::MessageBox::warning(this, error);
+        return false;
+    }
+    m_form.description->setText(entry.id);
+    if (!entry.gruppo.isEmpty() && !contacts::Groups::registerName(m_setup.db, u'L', entry.gruppo, nullptr, &error)) {
+        // The item is saved; only its group name is missing from the list.
+        platform::MessageBox::warning(this, error);
+    }
+    Q_EMIT itemSaved(key, entry.gruppo);
+    return true;
+}
+
+void ToDoDialog::saveAndStay()
+{
+    if (!save())
+        return;
+    showBigNote(false);
+    clearForNext();
+}
+
+void ToDoDialog::saveAndClose()
+{
+    if (save())
+        accept();
+}
+
+bool ToDoDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            QPushButton* gate = m_mode == ToDoDialogMode::Add ? m_form.addClose : m_form.modify;
+            if (gate->isEnabled())
+                saveAndClose();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace brivane::to_do::widgets
