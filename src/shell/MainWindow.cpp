@@ -16,12 +16,16 @@
 #include "store/SettingsStore.h"
 #include "agenda/CalendarMarks.h"
 #include "themes/ColorText.h"
+#include "notes/widgets/NotesTab.h"
+#include "to_do/widgets/ToDoTab.h"
 #include "ui/CalendarMarker.h"
 #include "ui/LitCalendar.h"
 #include "ui/OptionsTab.h"
 #include "ui/SectionTab.h"
 #include "reminders/widgets/PopupNotifier.h"
+#include "contacts/widgets/ContactsTab.h"
 #include "shell/AgendaController.h"
+#include "shell/ContactsController.h"
 #include "shell/DesktopCommands.h"
 #include "shell/ReminderController.h"
 #include "ui/TaskListTab.h"
@@ -33,6 +37,7 @@
 #include <QFontDatabase>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -79,6 +84,10 @@ MainWindow::~MainWindow()
     // The result sets go before the connection they were read from.
     m_agenda->clearResults();
     m_agenda->setDatabase(QSqlDatabase());
+    m_toDoTab->clearResults();
+    m_toDoTab->setDatabase(QSqlDatabase());
+    m_contacts->clear();
+    m_notesTab->setDatabase(QSqlDatabase());
     m_reminders->setDatabase(QSqlDatabase());
     m_archive.close();
 }
@@ -101,15 +110,12 @@ void MainWindow::buildWindow()
     for (int kind = 0; kind < captions.size(); ++kind)
         m_tabs->addTab(m_agenda->listTab(kind), captions[kind]);
     m_tabs->addTab(m_agenda->todayTab(), QStringLiteral("Today"));
-    m_contactsTab = new ui::SectionTab(QStringLiteral("Edit_Find_Contact"), QStringLiteral("Panel_FullName"),
-                                       QStringLiteral("SpeedButtonHintContact"), QStringLiteral("Your contacts"));
-    m_contactsTab->setObjectName(QStringLiteral("TabSheetContact"));
-    m_tabs->addTab(m_contactsTab, QStringLiteral("Contacts"));
-    m_notesTab = new ui::NotesTab;
+    m_contacts = new ContactsController(this, m_settings, m_agenda, this);
+    m_tabs->addTab(m_contacts->tab(), QStringLiteral("Contacts"));
+    m_notesTab = new notes::widgets::NotesTab(QSqlDatabase(), m_settings);
     m_notesTab->setObjectName(QStringLiteral("TabSheetNote"));
     m_tabs->addTab(m_notesTab, QStringLiteral("Notes"));
-    m_toDoTab = new ui::SectionTab(QStringLiteral("Edit_Find_ToDo"), QStringLiteral("Panel_ToDo"),
-                                   QStringLiteral("SpeedButtonHintLista"), QStringLiteral("Your to-do list"));
+    m_toDoTab = new to_do::widgets::ToDoTab(QSqlDatabase(), m_settings);
     m_toDoTab->setObjectName(QStringLiteral("TabSheetToDo"));
     m_tabs->addTab(m_toDoTab, QStringLiteral("To Do"));
     m_optionsTab = new ui::OptionsTab;
@@ -214,14 +220,52 @@ void MainWindow::buildWindow()
         m_settings.showcale = shown ? QStringLiteral("Y") : QStringLiteral("N");
         fullSave();
     });
-    connect(m_notesTab, &ui::NotesTab::breakLinesClicked, this, [this](bool on) {
+    connect(m_notesTab, &notes::widgets::NotesTab::breakLinesToggled, this, [this](bool on) {
         m_settings.breakline = on ? QStringLiteral("Y") : QStringLiteral("N");
         fullSave();
     });
-    connect(m_notesTab, &ui::NotesTab::formatBarClicked, this, [this](bool shown) {
+    connect(m_notesTab, &notes::widgets::NotesTab::formatBarToggled, this, [this](bool shown) {
         m_settings.formatbar = shown ? QStringLiteral("Y") : QStringLiteral("N");
         fullSave();
     });
+    connect(m_notesTab, &notes::widgets::NotesTab::editorSettingsSaved, this, [this] { loadSettings(); });
+    connect(m_notesTab, &notes::widgets::NotesTab::memorisedGroupSaved, this,
+            [this](const QString&, const QString& text) { m_settings.memGroupNote = text; });
+    connect(m_notesTab, &notes::widgets::NotesTab::countChanged, this, [this](int, int total) {
+        m_agenda->todayTab()->setCount(QLatin1Char('N'), store::ArchiveCounts::summaryText(QLatin1Char('N'), total));
+    });
+    connect(m_notesTab, &notes::widgets::NotesTab::unsavedQuestionOpen, this,
+            [this](bool open) { m_tray->menu()->setEnabled(!open); });
+    connect(m_contacts, &ContactsController::countChanged, this, [this](int, int total) {
+        m_agenda->todayTab()->setCount(QLatin1Char('C'), store::ArchiveCounts::summaryText(QLatin1Char('C'), total));
+    });
+    connect(m_contacts, &ContactsController::failed, this, &MainWindow::showError);
+    connect(m_contacts->tab(), &contacts::widgets::ContactsTab::settingsChanged, this, [this] {
+        loadSettings();
+        m_contacts->tab()->applySettings();
+    });
+    connect(m_contacts->tab(), &contacts::widgets::ContactsTab::insertNoteRequested, this, [this] {
+        m_tabs->setCurrentIndex(TabNotes);
+    });
+    connect(m_contacts->tab(), &contacts::widgets::ContactsTab::insertToDoRequested, m_toDoTab,
+            &to_do::widgets::ToDoTab::insertItem);
+    connect(m_agenda, &AgendaController::entriesLabelActivated, this, [this](QChar section) {
+        if (section == QLatin1Char('C')) {
+            m_tabs->setCurrentIndex(TabContacts);
+            Q_EMIT m_contacts->tab()->insertRequested();
+        } else if (section == QLatin1Char('L')) {
+            m_toDoTab->insertItem();
+        } else if (section == QLatin1Char('N')) {
+            m_tabs->setCurrentIndex(TabNotes);
+        }
+    });
+    connect(m_toDoTab, &to_do::widgets::ToDoTab::countChanged, this, [this](int, int total) {
+        m_agenda->todayTab()->setCount(QLatin1Char('L'), store::ArchiveCounts::summaryText(QLatin1Char('L'), total));
+    });
+    connect(m_toDoTab, &to_do::widgets::ToDoTab::memorisedGroupSaved, this,
+            [this](const QString&, const QString& text) { m_settings.memGroupList = text; });
+    connect(m_toDoTab, &to_do::widgets::ToDoTab::attachmentRequested, this, &MainWindow::openAttachment);
+    connect(m_toDoTab, &to_do::widgets::ToDoTab::linkRequested, this, &MainWindow::showContactLink);
 }
 
 void MainWindow::buildTimers()
@@ -410,6 +454,7 @@ bool MainWindow::openArchive()
     m_archiveReport = outcome.schema.report;
     m_agenda->setDatabase(m_archive.database());
     m_reminders->setDatabase(m_archive.database());
+    m_contacts->setArchive(m_archive.database(), m_archiveFolder, m_programFolder);
     m_reminders->setProgramFolder(m_programFolder);
     m_marker = new ui::CalendarMarker(m_agenda->todayTab()->calendar(), m_archive.connectionName(), this);
     connect(m_marker, &ui::CalendarMarker::markingFailed, this,
@@ -456,6 +501,10 @@ void MainWindow::applyCreationSettings()
     }
     Q_UNUSED(anyHidden)
     setHintsHidden(s.hidetips);
+    m_contacts->tab()->applyDisplayModeSetting();
+    m_contacts->tab()->applyMemorisedGroup();
+    m_notesTab->applyMemorisedGroup();
+    m_toDoTab->applyMemorisedGroup();
     m_locked = !s.psw.isEmpty() && s.blocco == QLatin1String("Y");
 }
 
@@ -503,8 +552,7 @@ void MainWindow::loadSettings()
                                  agenda::formatDate(today, m_settings.dataYear));
     // The autostart box mirrors whether the desktop starts the program at logon.
     m_optionsTab->setAutostart(DesktopCommands::autostartExists());
-    m_notesTab->setBreakLines(m_settings.breakline == QLatin1String("Y"));
-    m_notesTab->setFormatBarShown(m_settings.formatbar == QLatin1String("Y"));
+    m_notesTab->applySettings(m_settings);
     if (m_settings.timecheck == QLatin1String("Y")) {
         runAlarmListQuery();
         m_timerControlloOrario->start();
@@ -528,7 +576,7 @@ void MainWindow::editorSettingsLoad()
     font.setPointSize(qMax(1, m_settings.fontsize));
     if (font.family() != m_settings.fontname)
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    m_notesTab->setEditorLook(font, themes::colorFromText(m_settings.fontcolor, Qt::black),
+    m_notesTab->applyEditorSettings(font, themes::colorFromText(m_settings.fontcolor, Qt::black),
                               themes::colorFromText(m_settings.backcolor, Qt::white));
     m_optionsTab->setEditorSaveEnabled(false);
 }
@@ -643,6 +691,8 @@ void MainWindow::fixWindowSize()
     if (MessageBox::question(this, QStringLiteral("Do you want to save my current size as a default size?"))
         != MessageBox::Answer::Yes)
         return;
+    if (!isMaximized())
+        m_contacts->tab()->saveLayoutForDefaultSize();
     QString error;
     writeOrReport(store::SettingsStore(m_archive.database()).saveWindowSize(isMaximized(), width(), height(), &error),
                   error);
@@ -709,26 +759,9 @@ QDate MainWindow::viewedDate() const
 void MainWindow::runListQueries()
 {
     m_agenda->runAllLists();
-    updateCount(QLatin1Char('L'));
-    updateCount(QLatin1Char('C'));
-    updateCount(QLatin1Char('N'));
-}
-
-// Totals of the sections whose lists come with later features; their lists
-// would show every row.
-void MainWindow::updateCount(QChar section)
-{
-    const int total = store::ArchiveCounts::total(m_archive.database(), section);
-    if (total < 0)
-        return;
-    m_agenda->todayTab()->setCount(section, store::ArchiveCounts::summaryText(section, total));
-    const QString caption = store::ArchiveCounts::counterCaption(total, total);
-    switch (section.unicode()) {
-    case 'C': m_contactsTab->setCounter(caption); break;
-    case 'N': m_notesTab->setCounter(caption); break;
-    case 'L': m_toDoTab->setCounter(caption); break;
-    default: break;
-    }
+    m_toDoTab->runSearch();
+    m_contacts->tab()->runSearch();
+    m_notesTab->runSearch();
 }
 
 void MainWindow::refreshAll()
@@ -739,10 +772,10 @@ void MainWindow::refreshAll()
                      AgendaController::OneShot})
         m_agenda->runList(kind);
     m_agenda->refreshToday();
-    updateCount(QLatin1Char('C'));
-    updateCount(QLatin1Char('L'));
+    m_contacts->tab()->runSearch();
+    m_toDoTab->runSearch();
     runAlarmListQuery();
-    updateCount(QLatin1Char('N'));
+    m_notesTab->runSearch();
     applyTheme(QStringLiteral("default"));
     applyTheme(m_settings.themeName);
     m_agenda->refitGrids();
@@ -779,7 +812,7 @@ void MainWindow::openAttachment(const QString& attachment)
 void MainWindow::showContactLink(const QString& link)
 {
     m_tabs->setCurrentIndex(TabContacts);
-    m_contactsTab->searchField()->setText(link);
+    m_contacts->tab()->findLinked(link);
 }
 
 // ---------------------------------------------------------------- lifecycle
@@ -873,6 +906,7 @@ void MainWindow::firstShow()
         MessageBox::information(this, report, MessageBox::caption() + QStringLiteral(" - Archive report"));
         m_archiveReport.clear();
     }
+    m_contacts->tab()->loadSavedLayout();
     m_agenda->todayTab()->setSidePanelShown(m_settings.showcale == QLatin1String("Y"));
     for (int tab = 0; tab < m_tabs->count(); ++tab) {
         const QString caption = m_tabs->tabText(tab);
@@ -930,9 +964,9 @@ void MainWindow::tabChanged(int index)
     else if (index == TabToday)
         focus = m_agenda->todayTab()->focusTarget();
     else if (index == TabContacts)
-        focus = m_contactsTab->searchField();
+        focus = m_contacts->tab()->searchField();
     else if (index == TabNotes)
-        focus = m_notesTab->searchField();
+        focus = m_notesTab->focusTarget();
     else if (index == TabToDo)
         focus = m_toDoTab->searchField();
     else
@@ -988,7 +1022,13 @@ void MainWindow::quit()
 {
     // The special menu closes here, confirming a changed password.
     m_tray->setTerminateEnabled(false);
-    unsavedFilePrompt();
+    if (m_notesTab->hasUnsavedNote()) {
+        m_tabs->setCurrentIndex(TabNotes);
+        if (!m_notesTab->askToSaveBeforeQuit()) {
+            m_tray->setTerminateEnabled(true);
+            return;
+        }
+    }
     if (m_settings.timecheck == QLatin1String("Y")) {
         m_tabs->setCurrentIndex(TabOptions);
         m_flashOn = false;
@@ -1053,8 +1093,20 @@ void MainWindow::closeEvent(QCloseEvent* event)
 // ---------------------------------------------------------------- hooks
 
 void MainWindow::swapPendingRestore(const QString&) {}
-void MainWindow::writeContactColumnLayoutDefaults() {}
-void MainWindow::loadGroupLists() {}
+void MainWindow::writeContactColumnLayoutDefaults()
+{
+    m_contacts->tab()->writeDefaultLayout();
+}
+void MainWindow::loadGroupLists()
+{
+    m_contacts->tab()->loadGroups();
+    m_notesTab->setDatabase(m_archive.database());
+    m_notesTab->setObjectName(QStringLiteral("TabSheetNote"));
+    m_notesTab->loadGroups();
+    m_toDoTab->setDatabase(m_archive.database());
+    m_toDoTab->setProgramFolder(m_programFolder);
+    m_toDoTab->loadGroups();
+}
 void MainWindow::applyTheme(const QString&) {}
 bool MainWindow::runDayStartCheck()
 {
@@ -1080,7 +1132,10 @@ void MainWindow::runLookAhead(bool automatic)
     m_reminders->runLookAhead(automatic);
 }
 void MainWindow::showMigrationNotice() {}
-bool MainWindow::unsavedFilePrompt() { return true; }
+bool MainWindow::unsavedFilePrompt()
+{
+    return m_notesTab->askToSaveUnsavedNote();
+}
 void MainWindow::playAlarmSound()
 {
     updateSoundLabel();

@@ -14,9 +14,16 @@ namespace brivane::platform {
 class TrayIcon;
 }
 
+namespace brivane::notes::widgets {
+class NotesTab;
+}
+
+namespace brivane::to_do::widgets {
+class ToDoTab;
+}
+
 namespace brivane::ui {
 class CalendarMarker;
-class NotesTab;
 class OptionsTab;
 class SectionTab;
 } // namespace brivane::ui
@@ -24,6 +31,7 @@ class SectionTab;
 namespace brivane::shell {
 
 class AgendaController;
+class ContactsController;
 class DesktopCommands;
 class ReminderController;
 class TopBar;
@@ -106,7 +114,6 @@ private:
 
     // Lists.
     void runListQueries();
-    void updateCount(QChar section);
     void openAttachment(const QString& attachment);
     void showContactLink(const QString& link);
 
@@ -166,9 +173,9 @@ private:
     AgendaController* m_agenda = nullptr;
     ReminderController* m_reminders = nullptr;
     ui::CalendarMarker* m_marker = nullptr;
-    ui::SectionTab* m_contactsTab = nullptr;
-    ui::NotesTab* m_notesTab = nullptr;
-    ui::SectionTab* m_toDoTab = nullptr;
+    ContactsController* m_contacts = nullptr;
+    notes::widgets::NotesTab* m_notesTab = nullptr;
+    to_do::widgets::ToDoTab* m_toDoTab = nullptr;
     ui::OptionsTab* m_optionsTab = nullptr;
     platform::TrayIcon* m_tray = nullptr;
 

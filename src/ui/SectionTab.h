@@ -5,8 +5,6 @@
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
-class QTextEdit;
-class QToolButton;
 class QVBoxLayout;
 
 namespace brivane::ui {
@@ -31,29 +29,6 @@ private:
     QLabel* m_counter;
     QHBoxLayout* m_toolbar;
     QVBoxLayout* m_body;
-};
-
-// The Notes section: the note editor with its line-break and format-bar switches.
-class NotesTab : public SectionTab
-{
-    Q_OBJECT
-
-public:
-    explicit NotesTab(QWidget* parent = nullptr);
-
-    void setBreakLines(bool on);
-    void setFormatBarShown(bool shown);
-    void setEditorLook(const QFont& font, const QColor& text, const QColor& background);
-
-Q_SIGNALS:
-    void breakLinesClicked(bool on);
-    void formatBarClicked(bool shown);
-
-private:
-    QTextEdit* m_editor;
-    QToolButton* m_breakLines;
-    QToolButton* m_formatBar;
-    QWidget* m_format;
 };
 
 } // namespace brivane::ui
