@@ -7,6 +7,7 @@
 //   brivane-bench --generate DIR [N]  only write DIR/myarcs/boarc.abs with
 //                                     N tasks (default 100,000)
 
+#include "BookBench.h"
 #include "Generator.h"
 #include "ResidentBench.h"
 #include "Timing.h"
@@ -328,6 +329,16 @@ int benchmark()
     out << "\nIdle program (hidden in the tray, alarm on, this archive), over " << idle.seconds << " s: "
         << QString::number(idle.cpuPercent, 'f', 2) << " % of one core (target < 0.5 %), "
         << QString::number(idle.residentMiB, 'f', 1) << " MiB resident (target < 120 MiB)\n";
+
+    const bench::BookFigures book = bench::measureBook(home.path() + u"/book"_s);
+    QList<Line> bookLines;
+    bookLines << Line{u"Contact search keystroke, 50,000 contacts"_s, book.contactRows, book.contactKeystroke, 15.0}
+              << Line{u"CSV export of 10,000 contacts"_s, 10000, book.csvExport, 1000.0}
+              << Line{u"CSV import of 10,000 contacts"_s, book.imported, book.csvImport, 2000.0}
+              << Line{u"Note search keystroke, 20,000 notes"_s, book.noteRows, book.noteKeystroke, 15.0}
+              << Line{u"Reading a 1 MB note from the archive"_s, 1, book.bigNoteRead, 50.0};
+    out << "\n";
+    printTable(bookLines);
 
     out << "\nQuery plans (EXPLAIN QUERY PLAN):\n";
     printPlan(db, u"Today"_s, agenda::todayStatement(false), day, true);
