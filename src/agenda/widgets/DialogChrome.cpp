@@ -96,4 +96,13 @@ void KindFrame::paintEvent(QPaintEvent*)
                      m_color);
 }
 
+void scaleFont(QWidget* dialog, int scalePercent)
+{
+    if (scalePercent <= 100)
+        return;
+    QFont scaled = dialog->font();
+    scaled.setPointSizeF(scaled.pointSizeF() * scalePercent / 100.0);
+    dialog->setFont(scaled);
+}
+
 } // namespace brivane::agenda::widgets

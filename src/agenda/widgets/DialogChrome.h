@@ -48,6 +48,9 @@ private:
 // before the dialog takes its size.
 void fitToContents(QWidget* dialog);
 
+// Enlarges a dialog's font by the scale percentage of the settings (100 to 150).
+void scaleFont(QWidget* dialog, int scalePercent);
+
 // The border of a frameless dialog, drawn in its kind's colour.
 class KindFrame : public QWidget
 {

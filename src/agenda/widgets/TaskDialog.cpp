@@ -62,7 +62,7 @@ TaskDialog::TaskDialog(TaskKind kind, EntryMode mode, EntryContext& context, qin
       m_codimp(mode == EntryMode::Modify ? codimp : 0), m_form(kind, mode, context.lookAheadDays)
 {
     setWindowModality(Qt::WindowModal);
-    applyScale();
+    scaleFont(this, m_context.scalePercent);
     buildWindow();
     connectFields();
     if (m_mode == EntryMode::Add)
@@ -92,15 +92,6 @@ TaskDialog* TaskDialog::openDialog(TaskKind kind, EntryMode mode, EntryContext& 
 }
 
 // ---- building ---------------------------------------------------------------
-
-void TaskDialog::applyScale()
-{
-    if (m_context.scalePercent <= 100)
-        return;
-    QFont scaled = font();
-    scaled.setPointSizeF(scaled.pointSizeF() * m_context.scalePercent / 100.0);
-    setFont(scaled);
-}
 
 void TaskDialog::buildWindow()
 {

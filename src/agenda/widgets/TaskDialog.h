@@ -65,7 +65,6 @@ protected:
 private:
     void buildWindow();
     void connectFields();
-    void applyScale();
 
     void openAdd();
     void openModify();

@@ -91,7 +91,7 @@ ContactDialog::ContactDialog(ContactDialogMode mode, ContactDialogContext contex
       m_codcon(mode == ContactDialogMode::Modify ? codcon : 0), m_form(mode)
 {
     setWindowModality(Qt::WindowModal);
-    applyScale();
+    agenda::widgets::scaleFont(this, m_context.scalePercent);
     buildWindow();
     buildMenus();
     connectFields();
@@ -136,15 +136,6 @@ ContactDialog* ContactDialog::openModify(const ContactDialogContext& context, qi
 }
 
 // ---- building ---------------------------------------------------------------
-
-void ContactDialog::applyScale()
-{
-    if (m_context.scalePercent <= 100)
-        return;
-    QFont scaled = font();
-    scaled.setPointSizeF(scaled.pointSizeF() * m_context.scalePercent / 100.0);
-    setFont(scaled);
-}
 
 void ContactDialog::buildWindow()
 {

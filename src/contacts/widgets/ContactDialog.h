@@ -116,7 +116,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void applyScale();
     void buildWindow();
     void buildMenus();
     void connectFields();

@@ -36,7 +36,7 @@ ToDoDialog::ToDoDialog(ToDoDialogMode mode, ToDoDialogSetup setup, qint64 codtod
       m_codtod(mode == ToDoDialogMode::Modify ? codtod : 0), m_form(mode)
 {
     setWindowModality(Qt::WindowModal);
-    applyScale();
+    agenda::widgets::scaleFont(this, m_setup.scalePercent);
     buildWindow();
     connectFields();
     load();
@@ -66,15 +66,6 @@ ToDoDialog* ToDoDialog::openDialog(ToDoDialogMode mode, ToDoDialogSetup setup, q
 }
 
 // ---- building ---------------------------------------------------------------
-
-void ToDoDialog::applyScale()
-{
-    if (m_setup.scalePercent <= 100)
-        return;
-    QFont scaled = font();
-    scaled.setPointSizeF(scaled.pointSizeF() * m_setup.scalePercent / 100.0);
-    setFont(scaled);
-}
 
 void ToDoDialog::buildWindow()
 {

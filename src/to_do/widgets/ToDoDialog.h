@@ -76,7 +76,6 @@ protected:
 private:
     void buildWindow();
     void connectFields();
-    void applyScale();
     void load();
     QString m_loadError;
 
