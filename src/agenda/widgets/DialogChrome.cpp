@@ -105,4 +105,10 @@ void scaleFont(QWidget* dialog, int scalePercent)
     dialog->setFont(scaled);
 }
 
+void chainTabOrder(const QList<QWidget*>& widgets)
+{
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
 } // namespace brivane::agenda::widgets

@@ -51,6 +51,9 @@ void fitToContents(QWidget* dialog);
 // Enlarges a dialog's font by the scale percentage of the settings (100 to 150).
 void scaleFont(QWidget* dialog, int scalePercent);
 
+// Makes Tab visit the widgets in the order given.
+void chainTabOrder(const QList<QWidget*>& widgets);
+
 // The border of a frameless dialog, drawn in its kind's colour.
 class KindFrame : public QWidget
 {

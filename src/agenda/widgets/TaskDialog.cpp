@@ -130,12 +130,7 @@ void TaskDialog::buildWindow()
     m_form.fitSizes(font());
     m_form.dateLabel->installEventFilter(this);
 
-    QWidget* previous = nullptr;
-    for (QWidget* widget : m_form.tabOrder()) {
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
+    chainTabOrder(m_form.tabOrder());
 }
 
 void TaskDialog::connectFields()

@@ -172,12 +172,7 @@ void ContactDialog::buildWindow()
 
     m_form.fitSizes(font());
 
-    QWidget* previous = nullptr;
-    for (QWidget* widget : m_form.tabOrder()) {
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
+    agenda::widgets::chainTabOrder(m_form.tabOrder());
 }
 
 void ContactDialog::buildMenus()

@@ -101,12 +101,7 @@ void ToDoDialog::buildWindow()
     outer->addWidget(frame);
 
     m_form.fitSizes(font());
-    QWidget* previous = nullptr;
-    for (QWidget* widget : m_form.tabOrder()) {
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
+    agenda::widgets::chainTabOrder(m_form.tabOrder());
 }
 
 void ToDoDialog::connectFields()
