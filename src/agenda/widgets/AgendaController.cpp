@@ -1,4 +1,4 @@
-#include "shell/AgendaController.h"
+#include "agenda/widgets/AgendaController.h"
 
 #include "agenda/DoneState.h"
 #include "agenda/Purge.h"
@@ -10,8 +10,8 @@
 #include "platform/widgets/MessageBox.h"
 #include "store/ArchiveCounts.h"
 #include "store/SettingsRecord.h"
-#include "ui/TaskListTab.h"
-#include "ui/TodayTab.h"
+#include "agenda/widgets/TaskListTab.h"
+#include "agenda/widgets/TodayTab.h"
 
 #include <QSqlQuery>
 #include <QToolButton>

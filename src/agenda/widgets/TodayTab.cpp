@@ -1,11 +1,11 @@
-#include "ui/TodayTab.h"
+#include "agenda/widgets/TodayTab.h"
 
 #include "agenda/TaskListQuery.h"
 #include "platform/Clock.h"
 #include "platform/widgets/MessageBox.h"
-#include "ui/CalendarMarker.h"
+#include "agenda/widgets/CalendarMarker.h"
 #include "ui/GridSetup.h"
-#include "ui/LitCalendar.h"
+#include "agenda/widgets/LitCalendar.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/LitCalendar.h"
+#include "agenda/widgets/LitCalendar.h"
 
 #include "platform/Clock.h"
 

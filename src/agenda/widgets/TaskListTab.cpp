@@ -1,4 +1,4 @@
-#include "ui/TaskListTab.h"
+#include "agenda/widgets/TaskListTab.h"
 
 #include "agenda/DateFormat.h"
 #include "agenda/TaskListQuery.h"

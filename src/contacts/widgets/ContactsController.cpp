@@ -1,10 +1,10 @@
-#include "shell/ContactsController.h"
+#include "contacts/widgets/ContactsController.h"
 
 #include "contacts/widgets/ContactsTab.h"
 #include "contacts/widgets/CsvCommands.h"
 #include "contacts/ContactQuery.h"
-#include "shell/AgendaController.h"
-#include "ui/TaskListTab.h"
+#include "agenda/widgets/AgendaController.h"
+#include "agenda/widgets/TaskListTab.h"
 
 #include <QLineEdit>
 #include <QMenu>

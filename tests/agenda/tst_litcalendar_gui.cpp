@@ -1,8 +1,8 @@
 #include "agenda/CalendarMarks.h"
 #include "store/SqlDate.h"
 #include "support/TestArchive.h"
-#include "ui/CalendarMarker.h"
-#include "ui/LitCalendar.h"
+#include "agenda/widgets/CalendarMarker.h"
+#include "agenda/widgets/LitCalendar.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "ui/CalendarMarker.h"
+#include "agenda/widgets/CalendarMarker.h"
 
 #include "store/SettingsRecord.h"
-#include "ui/LitCalendar.h"
+#include "agenda/widgets/LitCalendar.h"
 
 #include <QComboBox>
 #include <QSqlDatabase>

@@ -1,13 +1,13 @@
-#include "shell/ReminderController.h"
+#include "reminders/widgets/ReminderController.h"
 
 #include "agenda/TaskListQuery.h"
 #include "platform/Clock.h"
 #include "platform/widgets/Sound.h"
 #include "platform/widgets/TrayIcon.h"
-#include "shell/AgendaController.h"
+#include "agenda/widgets/AgendaController.h"
 #include "store/SettingsRecord.h"
 #include "themes/ColorText.h"
-#include "ui/TodayTab.h"
+#include "agenda/widgets/TodayTab.h"
 
 #include <QFileInfo>
 #include <QSqlRecord>

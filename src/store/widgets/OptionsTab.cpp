@@ -1,4 +1,4 @@
-#include "ui/OptionsTab.h"
+#include "store/widgets/OptionsTab.h"
 
 #include "themes/ColorText.h"
 #include "ui/ColorSwatch.h"
