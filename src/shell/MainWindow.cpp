@@ -20,6 +20,7 @@
 #include "to_do/widgets/ToDoTab.h"
 #include "agenda/widgets/CalendarMarker.h"
 #include "agenda/widgets/LitCalendar.h"
+#include "store/widgets/OptionsController.h"
 #include "store/widgets/OptionsTab.h"
 #include "ui/SectionTab.h"
 #include "reminders/widgets/PopupNotifier.h"
@@ -54,16 +55,10 @@ namespace brivane::shell {
 
 using platform::MessageBox;
 
-namespace {
-
-const char* const kKindFlags[] = {"O", "Y", "M", "W"};
-
-QString clockFormatFor(bool ampm)
+QString MainWindow::clockFormatFor(bool ampm)
 {
     return ampm ? QStringLiteral("dddd d mmmm yyyy - hh:mm:ss am/pm") : QStringLiteral("dddd d mmmm yyyy - hh:mm:ss");
 }
-
-} // namespace
 
 MainWindow::MainWindow(QStringList arguments, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_arguments(std::move(arguments)),
@@ -76,7 +71,7 @@ MainWindow::MainWindow(QStringList arguments, QWidget* parent)
     m_lastDaySeen = platform::Clock::instance().today();
     buildWindow();
     buildTimers();
-    connectOptions();
+    buildOptions();
 }
 
 MainWindow::~MainWindow()
@@ -90,182 +85,6 @@ MainWindow::~MainWindow()
     m_notesTab->setDatabase(QSqlDatabase());
     m_reminders->setDatabase(QSqlDatabase());
     m_archive.close();
-}
-
-void MainWindow::buildWindow()
-{
-    m_topBar = new TopBar(this);
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("PageControlMenu"));
-    m_tabs->setDocumentMode(true);
-    // Nine captions share the smallest window width without scroll arrows.
-    m_tabs->tabBar()->setUsesScrollButtons(false);
-    m_tabs->tabBar()->setExpanding(true);
-    m_tabs->tabBar()->setElideMode(Qt::ElideNone);
-    m_tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; min-width: 0px; }"));
-
-    m_agenda = new AgendaController(this, m_settings, this);
-    const QStringList captions = {QStringLiteral("One Shot"), QStringLiteral("Yearly"), QStringLiteral("Monthly"),
-                                  QStringLiteral("Weekly ")};
-    for (int kind = 0; kind < captions.size(); ++kind)
-        m_tabs->addTab(m_agenda->listTab(kind), captions[kind]);
-    m_tabs->addTab(m_agenda->todayTab(), QStringLiteral("Today"));
-    m_contacts = new ContactsController(this, m_settings, m_agenda, this);
-    m_tabs->addTab(m_contacts->tab(), QStringLiteral("Contacts"));
-    m_notesTab = new notes::widgets::NotesTab(QSqlDatabase(), m_settings);
-    m_notesTab->setObjectName(QStringLiteral("TabSheetNote"));
-    m_tabs->addTab(m_notesTab, QStringLiteral("Notes"));
-    m_toDoTab = new to_do::widgets::ToDoTab(QSqlDatabase(), m_settings);
-    m_toDoTab->setObjectName(QStringLiteral("TabSheetToDo"));
-    m_tabs->addTab(m_toDoTab, QStringLiteral("To Do"));
-    m_optionsTab = new ui::OptionsTab;
-    m_optionsTab->setObjectName(QStringLiteral("TabSheetOptions"));
-    m_tabs->addTab(m_optionsTab, QStringLiteral("Options"));
-    m_tabs->setCurrentIndex(TabToday);
-
-    auto* grip = new QSizeGrip(this);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(0);
-    layout->addWidget(m_topBar);
-    layout->addWidget(m_tabs, 1);
-    layout->addWidget(grip, 0, Qt::AlignBottom | Qt::AlignRight);
-
-    m_tray = new platform::TrayIcon(this);
-    m_tray->setImage(4);
-    // Shown only while a migration notice is owed.
-    m_topBar->migrationButton()->hide();
-
-    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
-    connect(m_topBar, &TopBar::terminateClicked, this, &MainWindow::quit);
-    connect(m_topBar, &TopBar::refreshAllClicked, this, &MainWindow::refreshAll);
-    connect(m_topBar, &TopBar::iconizeClicked, this, &MainWindow::iconize);
-    connect(m_topBar, &TopBar::minimizeClicked, this, &MainWindow::minimizeToTaskbar);
-    connect(m_topBar, &TopBar::winSizeClicked, this, &MainWindow::toggleMaximised);
-    connect(m_topBar, &TopBar::defaultSizeClicked, this, &MainWindow::setDefaultSize);
-    connect(m_topBar, &TopBar::migrationClicked, this, &MainWindow::showMigrationNotice);
-    connect(m_topBar, &TopBar::aboutClicked, this, [this] {
-        MessageBox::information(this, QStringLiteral("Brivane Organizer ") + QLatin1String(BRIVANE_VERSION)
-                                          + QStringLiteral("\rYour agenda, contacts, notes and to-do list."));
-    });
-    connect(m_topBar, &TopBar::pinToggled, this, [this](bool pinned) {
-        setWindowFlag(Qt::WindowStaysOnTopHint, pinned);
-        if (!m_minimised)
-            show();
-    });
-    connect(m_topBar, &TopBar::dragStarted, this, [this] {
-        if (!isMaximized() && windowHandle())
-            windowHandle()->startSystemMove();
-    });
-    connect(m_tray, &platform::TrayIcon::clicked, this, [this] {
-        if (!m_busy)
-            requestReveal();
-    });
-    connect(m_tray, &platform::TrayIcon::openRequested, this, [this] {
-        if (!m_busy)
-            requestReveal();
-    });
-    connect(m_tray, &platform::TrayIcon::terminateRequested, this, &MainWindow::quit);
-    connect(m_tray, &platform::TrayIcon::sectionRequested, this, [this](int tab) {
-        if (m_busy)
-            return;
-        requestReveal();
-        m_tabs->setCurrentIndex(tab);
-    });
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &MainWindow::quit);
-
-    connect(m_agenda, &AgendaController::tabRequested, this, [this](int tab) { m_tabs->setCurrentIndex(tab); });
-    connect(m_agenda, &AgendaController::alarmListStale, this, &MainWindow::runAlarmListQuery);
-    connect(m_agenda, &AgendaController::errorRaised, this, [this](const QString& message) {
-        MessageBox::warning(this, message);
-    });
-    connect(m_agenda, &AgendaController::attachmentOpenRequested, this, &MainWindow::openAttachment);
-    connect(m_agenda, &AgendaController::contactLinkRequested, this, &MainWindow::showContactLink);
-    auto* notifier = new reminders::widgets::PopupNotifier(this);
-    notifier->setObjectName(QStringLiteral("PopupNotifier_Anticipo"));
-    notifier->setSettings(reminders::widgets::PopupNotifier::reminderSettings());
-    ReminderController::Window window;
-    window.showPopup = [this, notifier](const reminders::PopupContent& content) {
-        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-        const int room = screen ? screen->availableGeometry().height() * 2 / 3 : 480;
-        const reminders::PopupContent popup = reminders::fittedPopup(content, qMax(room, 160));
-        auto& settings = notifier->settings();
-        settings.height = popup.height;
-        settings.title = popup.title;
-        settings.text = popup.text;
-        settings.timeOut = popup.timeoutSeconds;
-        settings.textAlignment = Qt::AlignLeft;
-        notifier->show();
-        settings.timeOut = 0;
-    };
-    window.closePopups = [notifier] { notifier->closeAll(); };
-    window.reveal = [this] { requestReveal(); };
-    window.showTodayTab = [this] { m_tabs->setCurrentIndex(TabToday); };
-    window.isHidden = [this] { return m_minimised || !isVisible(); };
-    window.isOptionsTabActive = [this] { return m_tabs->currentIndex() == TabOptions; };
-    m_reminders = new ReminderController(m_settings, m_agenda, m_tray, window, this);
-    m_reminders->setArguments(m_arguments);
-    connect(m_reminders, &ReminderController::errorRaised, this, &MainWindow::showError);
-    connect(notifier, &reminders::widgets::PopupNotifier::clicked, this, [this] {
-        m_tray->stopBlinking();
-        m_reminders->stopFlashing();
-    });
-    connect(m_agenda, &AgendaController::todayRefreshed, m_reminders, &ReminderController::evaluateLookAheadButton);
-    connect(m_agenda->todayTab(), &ui::TodayTab::showSuspendedChanged, this, [this](bool shown) {
-        if (shown)
-            runAlarmListQuery();
-    });
-    connect(m_agenda->todayTab(), &ui::TodayTab::sidePanelToggled, this, [this](bool shown) {
-        m_settings.showcale = shown ? QStringLiteral("Y") : QStringLiteral("N");
-        fullSave();
-    });
-    connect(m_notesTab, &notes::widgets::NotesTab::breakLinesToggled, this, [this](bool on) {
-        m_settings.breakline = on ? QStringLiteral("Y") : QStringLiteral("N");
-        fullSave();
-    });
-    connect(m_notesTab, &notes::widgets::NotesTab::formatBarToggled, this, [this](bool shown) {
-        m_settings.formatbar = shown ? QStringLiteral("Y") : QStringLiteral("N");
-        fullSave();
-    });
-    connect(m_notesTab, &notes::widgets::NotesTab::editorSettingsSaved, this, [this] { loadSettings(); });
-    connect(m_notesTab, &notes::widgets::NotesTab::memorisedGroupSaved, this,
-            [this](const QString&, const QString& text) { m_settings.memGroupNote = text; });
-    connect(m_notesTab, &notes::widgets::NotesTab::countChanged, this, [this](int, int total) {
-        m_agenda->todayTab()->setCount(QLatin1Char('N'), store::ArchiveCounts::summaryText(QLatin1Char('N'), total));
-    });
-    connect(m_notesTab, &notes::widgets::NotesTab::unsavedQuestionOpen, this,
-            [this](bool open) { m_tray->menu()->setEnabled(!open); });
-    connect(m_contacts, &ContactsController::countChanged, this, [this](int, int total) {
-        m_agenda->todayTab()->setCount(QLatin1Char('C'), store::ArchiveCounts::summaryText(QLatin1Char('C'), total));
-    });
-    connect(m_contacts, &ContactsController::failed, this, &MainWindow::showError);
-    connect(m_contacts->tab(), &contacts::widgets::ContactsTab::settingsChanged, this, [this] {
-        loadSettings();
-        m_contacts->tab()->applySettings();
-    });
-    connect(m_contacts->tab(), &contacts::widgets::ContactsTab::insertNoteRequested, this, [this] {
-        m_tabs->setCurrentIndex(TabNotes);
-    });
-    connect(m_contacts->tab(), &contacts::widgets::ContactsTab::insertToDoRequested, m_toDoTab,
-            &to_do::widgets::ToDoTab::insertItem);
-    connect(m_agenda, &AgendaController::entriesLabelActivated, this, [this](QChar section) {
-        if (section == QLatin1Char('C')) {
-            m_tabs->setCurrentIndex(TabContacts);
-            Q_EMIT m_contacts->tab()->insertRequested();
-        } else if (section == QLatin1Char('L')) {
-            m_toDoTab->insertItem();
-        } else if (section == QLatin1Char('N')) {
-            m_tabs->setCurrentIndex(TabNotes);
-        }
-    });
-    connect(m_toDoTab, &to_do::widgets::ToDoTab::countChanged, this, [this](int, int total) {
-        m_agenda->todayTab()->setCount(QLatin1Char('L'), store::ArchiveCounts::summaryText(QLatin1Char('L'), total));
-    });
-    connect(m_toDoTab, &to_do::widgets::ToDoTab::memorisedGroupSaved, this,
-            [this](const QString&, const QString& text) { m_settings.memGroupList = text; });
-    connect(m_toDoTab, &to_do::widgets::ToDoTab::attachmentRequested, this, &MainWindow::openAttachment);
-    connect(m_toDoTab, &to_do::widgets::ToDoTab::linkRequested, this, &MainWindow::showContactLink);
 }
 
 void MainWindow::buildTimers()
@@ -292,82 +111,75 @@ void MainWindow::buildTimers()
     });
 }
 
-void MainWindow::connectOptions()
-{
-    ui::OptionsTab* options = m_optionsTab;
-    connect(options, &ui::OptionsTab::fullSaveRequested, this, &MainWindow::fullSave);
-    connect(options, &ui::OptionsTab::timeCheckChanged, this, &MainWindow::fullSave);
-    connect(options, &ui::OptionsTab::columnChanged, this, &MainWindow::saveColumn);
-    connect(options, &ui::OptionsTab::swatchClicked, this, &MainWindow::chooseSwatchColor);
-    connect(options, &ui::OptionsTab::baseColorsRequested, this, [this] {
-        m_optionsTab->setSwatchColorTexts(store::SettingsRecord::defaultSectionColors());
-        QString error;
-        writeOrReport(store::SettingsStore(m_archive.database()).colourSave(m_optionsTab->swatchColorTexts(), &error),
-                      error);
-        loadSettings();
-    });
-    connect(options, &ui::OptionsTab::editorSettingChanged, this, [this] { m_optionsTab->setEditorSaveEnabled(true); });
-    connect(options, &ui::OptionsTab::editorColorRequested, this, &MainWindow::chooseEditorColor);
-    connect(options, &ui::OptionsTab::editorSaveRequested, this, &MainWindow::saveEditorSettings);
-    connect(options, &ui::OptionsTab::fixRequested, this, &MainWindow::fixWindowSize);
-    connect(options, &ui::OptionsTab::autostartClicked, this, [this](bool on) {
-        fullSave();
-        desktopCommands().setAutostart(on);
-        loadSettings();
-    });
-    connect(options, &ui::OptionsTab::desktopLinkRequested, this, [this] { desktopCommands().linkToDesktop(); });
-    connect(options, &ui::OptionsTab::autorunRequested, this, [this] { desktopCommands().toggleAutorun(); });
-    connect(options, &ui::OptionsTab::changeFolderRequested, this, &MainWindow::changeArchiveFolder);
-    connect(options, &ui::OptionsTab::autoFolderRequested, this, &MainWindow::backToDefaultFolder);
-    connect(options, &ui::OptionsTab::openArchiveFolderRequested, this,
-            [this] { platform::Shell::openPath(m_archiveFolder); });
-    connect(options, &ui::OptionsTab::chooseSoundRequested, this, &MainWindow::chooseSound);
-    connect(options, &ui::OptionsTab::systemSoundRequested, this, &MainWindow::useSystemSound);
-    connect(options, &ui::OptionsTab::playSoundRequested, this, &MainWindow::playAlarmSound);
-    connect(options, &ui::OptionsTab::lookAheadRequested, this, [this] { runLookAhead(false); });
-    connect(options, &ui::OptionsTab::hideTipsChanged, this, [this](bool hide) {
-        setHintsHidden(hide);
-        saveColumn(QStringLiteral("hidetips"), hide);
-        loadSettings();
-    });
-    connect(options, &ui::OptionsTab::scaleChanged, this, [this](int index) {
-        m_scalePercent = store::scaleEntries().value(index, QStringLiteral("100")).toInt();
-        m_agenda->setScalePercent(m_scalePercent);
-        saveColumn(QStringLiteral("scala_index"), index);
-    });
-    connect(options, &ui::OptionsTab::ampmChanged, this, [this](bool on) {
-        saveColumn(QStringLiteral("ampm"), on);
-        m_clockFormat = clockFormatFor(on);
-    });
-}
-
 // ---------------------------------------------------------------- creation
 
 bool MainWindow::create()
 {
-    if (!checkColourDepth())
-        return false;
-    // The weekday and month filter lists of the task tabs are filled here.
-    if (!initialiseState())
-        return false;
-    if (!openArchive())
-        return false;
-    writeContactColumnLayoutDefaults();
+    // Window creation in its fixed order: each step reads what the steps
+    // before it left behind (the archive folder, the open archive, the
+    // loaded settings, today's query). A step that answers false ends the
+    // process with exitCode().
+    using Step = bool (MainWindow::*)();
+    static constexpr Step steps[] = {
+        &MainWindow::checkColourDepth,
+        &MainWindow::initialiseState,     // filter lists, folders, path limit, viewed date
+        &MainWindow::openArchive,         // Net.txt, pending restore, open, create and upgrade
+        &MainWindow::writeContactColumnLayoutDefaults,
+        &MainWindow::loadStartupSettings,
+        &MainWindow::purgeExpiredTasks,
+        &MainWindow::loadGroupLists,
+        &MainWindow::applyCreationSettings, // scale, clock, tabs and start tab, hints, memorised groups
+        &MainWindow::applyStartupLock,
+        &MainWindow::runTodayQuery,
+        &MainWindow::sizeWindow,
+        &MainWindow::runDayStartCheck,
+        &MainWindow::editorSettingsLoad,
+        &MainWindow::runListQueries,
+        &MainWindow::showArchiveFolder,
+        &MainWindow::showSoundLabel,
+        &MainWindow::finishStartup,
+    };
+    for (Step step : steps) {
+        if (!(this->*step)())
+            return false;
+    }
+    return true;
+}
+
+bool MainWindow::loadStartupSettings()
+{
     loadSettings();
+    return true;
+}
+
+bool MainWindow::purgeExpiredTasks()
+{
     m_agenda->purgeExpired();
-    loadGroupLists();
-    applyCreationSettings();
+    return true;
+}
+
+bool MainWindow::runTodayQuery()
+{
     m_agenda->refreshToday();
-    sizeWindow();
-    if (!runDayStartCheck())
-        return false;
-    editorSettingsLoad();
-    runListQueries();
+    return true;
+}
+
+bool MainWindow::showArchiveFolder()
+{
     m_optionsTab->setArchiveFolder(m_archiveFolder, m_sharedFolderInUse);
-    updateSoundLabel();
+    return true;
+}
+
+bool MainWindow::showSoundLabel()
+{
+    m_options->updateSoundLabel();
+    return true;
+}
+
+bool MainWindow::finishStartup()
+{
     m_startupFinished = true;
     m_agenda->setStartupFinished(true);
-
     m_tray->show();
     m_timerOrologio->start();
     m_timerRitorna->start();
@@ -452,6 +264,8 @@ bool MainWindow::openArchive()
     m_archiveFolder = outcome.archiveFolder;
     m_sharedFolderInUse = outcome.netFilePresent;
     m_archiveReport = outcome.schema.report;
+    m_options->setDatabase(m_archive.database());
+    m_options->setFolders(m_programFolder, m_defaultFolder, m_archiveFolder, m_sharedFolderInUse);
     m_agenda->setDatabase(m_archive.database());
     m_reminders->setDatabase(m_archive.database());
     m_contacts->setArchive(m_archive.database(), m_archiveFolder, m_programFolder);
@@ -465,356 +279,6 @@ bool MainWindow::openArchive()
     return true;
 }
 
-void MainWindow::applyCreationSettings()
-{
-    const store::SettingsRecord& s = m_settings;
-    m_scalePercent = store::scaleEntries().value(s.scalaIndex, QStringLiteral("100")).toInt();
-    m_agenda->setScalePercent(m_scalePercent);
-    m_clockFormat = clockFormatFor(s.ampm);
-
-    // Tab visibility and start tab; the Options tab is always there.
-    bool anyHidden = false;
-    for (int tab = TabOneShot; tab <= TabToDo; ++tab) {
-        m_tabs->setTabVisible(tab, s.tabVisible.value(tab, true));
-        anyHidden = anyHidden || !s.tabVisible.value(tab, true);
-    }
-    if (!m_tabs->isTabVisible(TabToday)) {
-        for (int tab = 0; tab < m_tabs->count(); ++tab) {
-            if (m_tabs->isTabVisible(tab)) {
-                m_tabs->setCurrentIndex(tab);
-                break;
-            }
-        }
-    }
-    if (s.startab == QLatin1String("-")) {
-        // Archives of an older version mean Today by "-".
-        m_tabs->setCurrentIndex(TabToday);
-        m_settings.startab = QStringLiteral("4");
-        fullSave();
-    } else {
-        bool ok = false;
-        const int start = s.startab.toInt(&ok);
-        if (ok && start == TabOptions)
-            m_tabs->setCurrentIndex(TabOptions);
-        else if (ok && start >= 0 && start < TabOptions && m_tabs->isTabVisible(start))
-            m_tabs->setCurrentIndex(start);
-    }
-    Q_UNUSED(anyHidden)
-    setHintsHidden(s.hidetips);
-    m_contacts->tab()->applyDisplayModeSetting();
-    m_contacts->tab()->applyMemorisedGroup();
-    m_notesTab->applyMemorisedGroup();
-    m_toDoTab->applyMemorisedGroup();
-    m_locked = !s.psw.isEmpty() && s.blocco == QLatin1String("Y");
-}
-
-void MainWindow::sizeWindow()
-{
-    resize(qMax(m_settings.winWidth, 100), qMax(m_settings.winHeight, 100));
-    m_startMaximised = m_settings.winStato != QLatin1String("wsNormal");
-    if (m_startMaximised)
-        setWindowState(windowState() | Qt::WindowMaximized);
-    m_agenda->refitGrids();
-}
-
-void MainWindow::updateSoundLabel()
-{
-    const QString sound = m_settings.wavesound;
-    const QString name = QFileInfo(sound).fileName();
-    bool missing = false;
-    if (sound != QLatin1String("mailbeep") && !QFileInfo::exists(sound))
-        missing = !QFileInfo::exists(m_programFolder + QStringLiteral("alarms/") + name);
-    QString hint = missing ? QStringLiteral("Sostituto del file allarme non trovato: ") + sound
-                           : QStringLiteral("Allarme in uso");
-    if (!platform::Sound::hasAudioOutput())
-        hint += QStringLiteral("\nNo audio output was found: alarms are shown but cannot be heard.");
-    if (missing || sound == QLatin1String("mailbeep"))
-        m_optionsTab->setSoundName(QStringLiteral("mailbeep"), missing, hint);
-    else
-        m_optionsTab->setSoundName(name, false, hint);
-}
-
-// ---------------------------------------------------------------- settings
-
-void MainWindow::loadSettings()
-{
-    store::SettingsRecord loaded;
-    QString error;
-    if (!store::SettingsStore(m_archive.database()).load(loaded, &error)) {
-        MessageBox::warning(this, error);
-        return;
-    }
-    m_settings = loaded;
-    m_settingsLoaded = true;
-    m_optionsTab->showSettings(m_settings);
-    const QDate today = platform::Clock::instance().today();
-    m_optionsTab->setDateSamples(agenda::formatDate(today, m_settings.dataShot),
-                                 agenda::formatDate(today, m_settings.dataYear));
-    // The autostart box mirrors whether the desktop starts the program at logon.
-    m_optionsTab->setAutostart(DesktopCommands::autostartExists());
-    m_notesTab->applySettings(m_settings);
-    if (m_settings.timecheck == QLatin1String("Y")) {
-        runAlarmListQuery();
-        m_timerControlloOrario->start();
-    } else {
-        m_timerControlloOrario->stop();
-    }
-    tabChanged(m_tabs->currentIndex());
-    m_agenda->todayTab()->resetCalendarFilters();
-    if (m_marker) {
-        m_marker->setSectionColors(m_settings.sectionColors);
-        m_agenda->todayTab()->calendar()->setKindColors(agenda::kindColors(m_settings.sectionColors, false));
-    }
-    if (m_startupFinished)
-        m_agenda->refreshToday();
-    m_optionsTab->setSoundControlsEnabled(store::soundonHasSound(m_settings.soundon));
-}
-
-void MainWindow::editorSettingsLoad()
-{
-    QFont font(m_settings.fontname);
-    font.setPointSize(qMax(1, m_settings.fontsize));
-    if (font.family() != m_settings.fontname)
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    m_notesTab->applyEditorSettings(font, themes::colorFromText(m_settings.fontcolor, Qt::black),
-                              themes::colorFromText(m_settings.backcolor, Qt::white));
-    m_optionsTab->setEditorSaveEnabled(false);
-}
-
-bool MainWindow::writeOrReport(bool ok, const QString& error)
-{
-    if (!ok)
-        MessageBox::warning(this, error);
-    return ok;
-}
-
-void MainWindow::fullSave()
-{
-    const store::SettingsRecord record = m_optionsTab->collectFullSave(m_settings);
-    QString error;
-    const bool formatsChanged = record.dataShot != m_settings.dataShot || record.dataYear != m_settings.dataYear;
-    if (!writeOrReport(store::SettingsStore(m_archive.database()).fullSave(record, &error), error))
-        return;
-    loadSettings();
-    if (formatsChanged) {
-        m_agenda->runList(AgendaController::OneShot);
-        m_agenda->runList(AgendaController::Yearly);
-    }
-}
-
-void MainWindow::saveColumn(const QString& column, const QVariant& value)
-{
-    QString error;
-    if (!writeOrReport(store::SettingsStore(m_archive.database()).saveColumn(column, value, &error), error))
-        return;
-    if (column == QLatin1String("futuro_flag") || column == QLatin1String("futuro_days")) {
-        if (column == QLatin1String("futuro_flag"))
-            m_settings.futuroFlag = value.toBool();
-        else
-            m_settings.futuroDays = value.toInt();
-        m_reminders->evaluateLookAheadButton();
-    }
-    else if (column == QLatin1String("solalettura"))
-        m_settings.solalettura = value.toBool();
-    else if (column == QLatin1String("ampm"))
-        m_settings.ampm = value.toBool();
-    else if (column == QLatin1String("scala_index"))
-        m_settings.scalaIndex = value.toInt();
-}
-
-void MainWindow::chooseSound()
-{
-    const QString current = m_settings.wavesound;
-    QString start = platform::Shell::desktopFolder();
-    if (QFileInfo::exists(current))
-        start = QFileInfo(current).absolutePath();
-    else if (QDir(m_programFolder + QStringLiteral("alarms")).exists())
-        start = m_programFolder + QStringLiteral("alarms");
-    const QString chosen = platform::FileDialog::openFile(this, QStringLiteral("Open alarm"), start,
-                                                          QStringLiteral("Wave file (*.wav)"));
-    if (chosen.isEmpty())
-        return;
-    m_settings.wavesound = chosen;
-    fullSave();
-    updateSoundLabel();
-}
-
-void MainWindow::useSystemSound()
-{
-    if (MessageBox::question(this, QStringLiteral("Do you want to set the same sound as an alarm system for "
-                                                  "incoming mail?"))
-        != MessageBox::Answer::Yes)
-        return;
-    m_settings.wavesound = QStringLiteral("mailbeep");
-    fullSave();
-    updateSoundLabel();
-}
-
-void MainWindow::chooseSwatchColor(int section)
-{
-    QStringList colors = m_optionsTab->swatchColorTexts();
-    const QColor chosen = platform::ColorDialog::choose(this, themes::colorFromText(colors.value(section)));
-    if (!chosen.isValid())
-        return;
-    colors[section] = themes::colorToText(chosen);
-    m_optionsTab->setSwatchColorTexts(colors);
-    QString error;
-    writeOrReport(store::SettingsStore(m_archive.database()).colourSave(colors, &error), error);
-    loadSettings();
-}
-
-void MainWindow::chooseEditorColor(bool background)
-{
-    const QString current = background ? m_optionsTab->editorBackColor() : m_optionsTab->editorFontColor();
-    const QColor chosen = platform::ColorDialog::choose(this, themes::colorFromText(current));
-    if (!chosen.isValid())
-        return;
-    m_optionsTab->setEditorColor(background, chosen);
-    m_optionsTab->setEditorSaveEnabled(true);
-}
-
-void MainWindow::saveEditorSettings()
-{
-    QString error;
-    if (!writeOrReport(store::SettingsStore(m_archive.database())
-                           .editorSave(m_optionsTab->editorFontName(), m_optionsTab->editorFontColor(),
-                                       m_optionsTab->editorFontSize(), m_settings.charset,
-                                       m_optionsTab->editorBackColor(), &error),
-                       error))
-        return;
-    loadSettings();
-    editorSettingsLoad();
-}
-
-void MainWindow::fixWindowSize()
-{
-    if (MessageBox::question(this, QStringLiteral("Do you want to save my current size as a default size?"))
-        != MessageBox::Answer::Yes)
-        return;
-    if (!isMaximized())
-        m_contacts->tab()->saveLayoutForDefaultSize();
-    QString error;
-    writeOrReport(store::SettingsStore(m_archive.database()).saveWindowSize(isMaximized(), width(), height(), &error),
-                  error);
-    loadSettings();
-}
-
-void MainWindow::setHintsHidden(bool hidden)
-{
-    static const char* const hints[] = {"SpeedButtonHintShot",    "SpeedButtonHintAnno", "SpeedButtonHelpMonth",
-                                        "SpeedButtonHelpWeek",    "SpeedButton_Help",    "SpeedButtonHintContact",
-                                        "SpeedButtonHintNote",    "SpeedButtonHintLista", "SpeedButtonHintOpzioni"};
-    for (const char* name : hints) {
-        if (auto* button = findChild<QWidget*>(QLatin1String(name)))
-            button->setVisible(!hidden);
-    }
-}
-
-void MainWindow::changeArchiveFolder()
-{
-    unsavedFilePrompt();
-    MessageBox::information(this, QStringLiteral("If the new folder you choose contain valid archive, I will use "
-                                                 "them.\nOtherwise I will create new ones."));
-    const QString start = m_sharedFolderInUse ? QFileInfo(m_archiveFolder).absolutePath()
-                                              : platform::Shell::desktopFolder();
-    const QString folder = platform::FileDialog::chooseFolder(this, QStringLiteral("Select Folder"), start);
-    if (folder.isEmpty())
-        return;
-    const QString text = QDir::toNativeSeparators(folder) + QStringLiteral("\r\n");
-    if (const int excess = store::ArchiveLocation::excessLength(text); excess > 0) {
-        MessageBox::warning(this, QStringLiteral("The path you have chosen is too long:\r\n") + text
-                                      + QStringLiteral("\r\n\r\n") + QStringLiteral("Try again with a shorter one at least ")
-                                      + QString::number(excess) + QStringLiteral(" characters."));
-        return;
-    }
-    QString error;
-    if (!store::ArchiveLocation::writeNetFile(m_defaultFolder, QDir::toNativeSeparators(folder), &error)) {
-        MessageBox::warning(this, QStringLiteral("I can not write \"%1\": %2")
-                                      .arg(store::ArchiveLocation::netFilePath(m_defaultFolder), error));
-        return;
-    }
-    MessageBox::information(this, QStringLiteral("You will have to restart me manually!"));
-    terminate();
-}
-
-void MainWindow::backToDefaultFolder()
-{
-    unsavedFilePrompt();
-    if (MessageBox::question(this, QStringLiteral("Do you want to go back to work in the default folder of your "
-                                                  "profile?"))
-        != MessageBox::Answer::Yes)
-        return;
-    store::ArchiveLocation::removeNetFile(m_defaultFolder);
-    MessageBox::information(this, QStringLiteral("This requires a manual restart!"));
-    terminate();
-}
-
-// ---------------------------------------------------------------- lists
-
-QDate MainWindow::viewedDate() const
-{
-    return m_agenda->viewedDate();
-}
-
-void MainWindow::runListQueries()
-{
-    m_agenda->runAllLists();
-    m_toDoTab->runSearch();
-    m_contacts->tab()->runSearch();
-    m_notesTab->runSearch();
-}
-
-void MainWindow::refreshAll()
-{
-    unsavedFilePrompt();
-    m_agenda->purgeExpired();
-    for (int kind : {AgendaController::Monthly, AgendaController::Weekly, AgendaController::Yearly,
-                     AgendaController::OneShot})
-        m_agenda->runList(kind);
-    m_agenda->refreshToday();
-    m_contacts->tab()->runSearch();
-    m_toDoTab->runSearch();
-    runAlarmListQuery();
-    m_notesTab->runSearch();
-    applyTheme(QStringLiteral("default"));
-    applyTheme(m_settings.themeName);
-    m_agenda->refitGrids();
-}
-
-void MainWindow::openAttachment(const QString& attachment)
-{
-    const QString text = attachment.trimmed();
-    if (text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive) || text.contains(QLatin1String("://"))) {
-        platform::Shell::open(QUrl(text));
-        return;
-    }
-    if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive)) {
-        platform::Shell::open(QUrl(QStringLiteral("http://") + text));
-        return;
-    }
-    QFileInfo file(text);
-    if (file.isRelative()) {
-        for (const char* folder : {"allegati/", "attaches/"}) {
-            const QFileInfo candidate(m_programFolder + QLatin1String(folder) + text);
-            if (candidate.exists()) {
-                file = candidate;
-                break;
-            }
-        }
-    }
-    if (!file.exists()) {
-        MessageBox::warning(this, QStringLiteral("I can not find \"%1\".").arg(text));
-        return;
-    }
-    platform::Shell::openPath(file.absoluteFilePath());
-}
-
-void MainWindow::showContactLink(const QString& link)
-{
-    m_tabs->setCurrentIndex(TabContacts);
-    m_contacts->tab()->findLinked(link);
-}
-
 // ---------------------------------------------------------------- lifecycle
 
 void MainWindow::requestReveal()
@@ -823,11 +287,6 @@ void MainWindow::requestReveal()
         return;
     if (!m_topBar->pinButton()->isChecked() || m_minimised)
         m_timerAppari->start();
-}
-
-DesktopCommands MainWindow::desktopCommands()
-{
-    return DesktopCommands(this, QCoreApplication::applicationFilePath(), m_programFolder);
 }
 
 void MainWindow::activate()
@@ -897,6 +356,7 @@ void MainWindow::firstShow()
 {
     m_revealGuard = false;
     setMinimumSize(store::SettingsRecord::kMinimumWidth, store::SettingsRecord::kMinimumHeight);
+    writeDefaultThemeFiles();
     m_agenda->todayTab()->setStartupControlsEnabled(true);
     applyTheme(m_settings.themeName);
     if (!m_archiveReport.isEmpty()) {
@@ -1064,6 +524,13 @@ void MainWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    showMigrationNoticeIfOwed();
+    raisePasswordPanelIfLocked();
+}
+
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && !isMaximized() && windowHandle())
@@ -1093,11 +560,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 // ---------------------------------------------------------------- hooks
 
 void MainWindow::swapPendingRestore(const QString&) {}
-void MainWindow::writeContactColumnLayoutDefaults()
+bool MainWindow::writeContactColumnLayoutDefaults()
 {
     m_contacts->tab()->writeDefaultLayout();
+    return true;
 }
-void MainWindow::loadGroupLists()
+bool MainWindow::loadGroupLists()
 {
     m_contacts->tab()->loadGroups();
     m_notesTab->setDatabase(m_archive.database());
@@ -1106,8 +574,17 @@ void MainWindow::loadGroupLists()
     m_toDoTab->setDatabase(m_archive.database());
     m_toDoTab->setProgramFolder(m_programFolder);
     m_toDoTab->loadGroups();
+    return true;
 }
 void MainWindow::applyTheme(const QString&) {}
+void MainWindow::writeDefaultThemeFiles() {}
+bool MainWindow::applyStartupLock()
+{
+    m_locked = !m_settings.psw.isEmpty() && m_settings.blocco == QLatin1String("Y");
+    return true;
+}
+void MainWindow::raisePasswordPanelIfLocked() {}
+void MainWindow::showMigrationNoticeIfOwed() {}
 bool MainWindow::runDayStartCheck()
 {
     if (m_reminders->dayStartCheck())
@@ -1136,10 +613,4 @@ bool MainWindow::unsavedFilePrompt()
 {
     return m_notesTab->askToSaveUnsavedNote();
 }
-void MainWindow::playAlarmSound()
-{
-    updateSoundLabel();
-    m_reminders->playAlarmSound();
-}
-
 } // namespace brivane::shell

@@ -24,6 +24,7 @@ class ToDoTab;
 
 namespace brivane::ui {
 class CalendarMarker;
+class OptionsController;
 class OptionsTab;
 class SectionTab;
 } // namespace brivane::ui
@@ -32,7 +33,6 @@ namespace brivane::shell {
 
 class AgendaController;
 class ContactsController;
-class DesktopCommands;
 class ReminderController;
 class TopBar;
 
@@ -78,6 +78,7 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -85,35 +86,32 @@ protected:
 private:
     void buildWindow();
     void buildTimers();
-    void connectOptions();
+    void buildOptions();
 
-    // Window creation steps.
+    // Window creation steps, in the order create() runs them; false ends
+    // the process.
     bool checkColourDepth();
     bool initialiseState();
     bool openArchive();
-    void applyCreationSettings();
-    void sizeWindow();
-    void updateSoundLabel();
+    bool writeContactColumnLayoutDefaults();
+    bool loadStartupSettings();
+    bool purgeExpiredTasks();
+    bool loadGroupLists();
+    bool applyCreationSettings();
+    bool applyStartupLock();
+    bool runTodayQuery();
+    bool sizeWindow();
+    bool runDayStartCheck();
+    bool editorSettingsLoad();
+    bool runListQueries();
+    bool showArchiveFolder();
+    bool showSoundLabel();
+    bool finishStartup();
 
-    // Settings.
+    // Reloads the settings record and applies it to the window.
     void loadSettings();
-    void editorSettingsLoad();
-    bool writeOrReport(bool ok, const QString& error);
-    void fullSave();
-    void saveColumn(const QString& column, const QVariant& value);
-    void chooseSound();
-    void useSystemSound();
-    void chooseSwatchColor(int section);
-    void chooseEditorColor(bool background);
-    void saveEditorSettings();
-    void fixWindowSize();
-    void setHintsHidden(bool hidden);
-    DesktopCommands desktopCommands();
-    void changeArchiveFolder();
-    void backToDefaultFolder();
 
     // Lists.
-    void runListQueries();
     void openAttachment(const QString& attachment);
     void showContactLink(const QString& link);
 
@@ -131,19 +129,19 @@ private:
     void updateDefaultSizeButton();
     void terminate(int code = 0);
     QColor sectionColor(int tab) const;
+    static QString clockFormatFor(bool ampm);
 
-    // Later features plug in here; each does nothing yet.
+    // Later features plug in here; the empty ones do nothing yet.
     void swapPendingRestore(const QString& archiveFolder);
-    void writeContactColumnLayoutDefaults();
-    void loadGroupLists();
+    void writeDefaultThemeFiles();
     void applyTheme(const QString& themeName);
-    bool runDayStartCheck();
+    void raisePasswordPanelIfLocked();
+    void showMigrationNoticeIfOwed();
+    void showMigrationNotice();
     void runAlarmListQuery();
     void alarmTick();
     void runLookAhead(bool automatic);
-    void showMigrationNotice();
     bool unsavedFilePrompt();
-    void playAlarmSound();
 
     QStringList m_arguments;
     int m_exitCode = 0;
@@ -177,6 +175,7 @@ private:
     notes::widgets::NotesTab* m_notesTab = nullptr;
     to_do::widgets::ToDoTab* m_toDoTab = nullptr;
     ui::OptionsTab* m_optionsTab = nullptr;
+    ui::OptionsController* m_options = nullptr;
     platform::TrayIcon* m_tray = nullptr;
 
     QTimer* m_timerOrologio = nullptr;
