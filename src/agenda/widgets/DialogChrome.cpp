@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -71,6 +72,28 @@ DialogTitleBar::DialogTitleBar(const QString& title, const QColor& color, QWidge
 QString DialogTitleBar::title() const
 {
     return m_title->text();
+}
+
+KindFrame* frameDialog(QWidget* dialog, const QString& title, const QColor& color, QLayout* body)
+{
+    auto* frame = new KindFrame(color);
+    auto* titleBar = new DialogTitleBar(title, color);
+    auto* dragger = new WindowDragger(dialog);
+    dragger->watch(titleBar);
+    dragger->watch(frame);
+
+    body->setContentsMargins(10, 8, 10, 10);
+    auto* frameLayout = new QVBoxLayout(frame);
+    constexpr int border = KindFrame::kBorder;
+    frameLayout->setContentsMargins(border, border, border, border);
+    frameLayout->setSpacing(0);
+    frameLayout->addWidget(titleBar);
+    frameLayout->addLayout(body, 1);
+
+    auto* outer = new QVBoxLayout(dialog);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(frame);
+    return frame;
 }
 
 void fitToContents(QWidget* dialog)

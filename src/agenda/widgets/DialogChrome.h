@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class QLayout;
 
 namespace brivane::agenda::widgets {
 
@@ -42,6 +43,13 @@ public:
 private:
     QLabel* m_title;
 };
+
+class KindFrame;
+
+// Frames a frameless dialog: the border and the title bar in `color` (both
+// drag the window) around `body`, which gets the margins of every such
+// dialog. Returns the border frame.
+KindFrame* frameDialog(QWidget* dialog, const QString& title, const QColor& color, QLayout* body);
 
 // Sizes a dialog built before it is shown: the layouts of hidden widgets keep
 // stale size hints after font changes (the scale), so they are recomputed

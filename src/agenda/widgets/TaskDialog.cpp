@@ -12,18 +12,15 @@
 #include "platform/Shell.h"
 #include "platform/widgets/FileDialog.h"
 #include "platform/widgets/MessageBox.h"
+#include "ui/EntryForm.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -47,22 +44,12 @@ private:
     QPoint m_position;
 };
 
-// Moves the caret of `to` where it stands in `from`.
-void carryCaret(const QPlainTextEdit* from, QPlainTextEdit* to)
-{
-    QTextCursor cursor = to->textCursor();
-    cursor.setPosition(qMin(from->textCursor().position(), to->document()->characterCount() - 1));
-    to->setTextCursor(cursor);
-}
-
 } // namespace
 
 TaskDialog::TaskDialog(TaskKind kind, EntryMode mode, EntryContext& context, qint64 codimp, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_kind(kind), m_mode(mode), m_context(context),
       m_codimp(mode == EntryMode::Modify ? codimp : 0), m_form(kind, mode, context.lookAheadDays)
 {
-    setWindowModality(Qt::WindowModal);
-    scaleFont(this, m_context.scalePercent);
     buildWindow();
     connectFields();
     if (m_mode == EntryMode::Add)
@@ -83,12 +70,7 @@ TaskDialog::~TaskDialog() = default;
 TaskDialog* TaskDialog::openDialog(TaskKind kind, EntryMode mode, EntryContext& context, qint64 codimp,
                                    QWidget* parent, bool bigNote)
 {
-    auto* dialog = new TaskDialog(kind, mode, context, codimp, parent);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (bigNote)
-        dialog->showBigNote(true);
-    dialog->open();
-    return dialog;
+    return ui::showEntryDialog(new TaskDialog(kind, mode, context, codimp, parent), bigNote);
 }
 
 // ---- building ---------------------------------------------------------------
@@ -99,34 +81,7 @@ void TaskDialog::buildWindow()
     setObjectName(texts.objectName);
     setWindowTitle(texts.windowCaption);
 
-    auto* frame = new KindFrame(kindColor());
-    frame->setObjectName(u"Frame_Dialog"_s);
-
-    auto* titleBar = new DialogTitleBar(texts.title, kindColor());
-    auto* dragger = new WindowDragger(this);
-    dragger->watch(titleBar);
-    dragger->watch(frame);
-
-    m_pages = new QStackedWidget;
-    m_pages->addWidget(m_form.fieldsPage);
-    m_pages->addWidget(m_form.bigNotePage);
-
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 8, 10, 10);
-    body->addWidget(m_pages, 1);
-    body->addLayout(m_form.buttons);
-
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(KindFrame::kBorder, KindFrame::kBorder, KindFrame::kBorder,
-                                    KindFrame::kBorder);
-    frameLayout->setSpacing(0);
-    frameLayout->addWidget(titleBar);
-    frameLayout->addLayout(body, 1);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(frame);
-
+    m_pages = ui::frameEntryDialog(this, texts.title, kindColor(), m_context.scalePercent, m_form);
     m_form.fitSizes(font());
     m_form.dateLabel->installEventFilter(this);
 
@@ -145,13 +100,10 @@ void TaskDialog::connectFields()
     connect(m_form.description, &QLineEdit::textChanged, this, &TaskDialog::updateSaveButtons);
     connect(m_form.bigNoteButton, &QPushButton::clicked, this, [this] { showBigNote(true); });
     connect(m_form.smallNoteButton, &QPushButton::clicked, this, [this] { showBigNote(false); });
-    connect(m_form.link, &QLineEdit::textChanged, this,
-            [this] { m_form.clearLink->setEnabled(!m_form.link->text().isEmpty()); });
-    connect(m_form.clearLink, &QPushButton::clicked, m_form.link, &QLineEdit::clear);
+    m_form.connectClearButtons();
     connect(m_form.attachment, &QLineEdit::textChanged, this, &TaskDialog::attachmentEdited);
     connect(m_form.attachFile, &QPushButton::clicked, this, &TaskDialog::attachFile);
     connect(m_form.attachFolder, &QPushButton::clicked, this, &TaskDialog::attachFolder);
-    connect(m_form.clearAttachment, &QPushButton::clicked, m_form.attachment, &QLineEdit::clear);
     for (QCheckBox* option : {m_form.deleteAfter, m_form.everyDay, m_form.expiration}) {
         if (option)
             connect(option, &QCheckBox::toggled, this, &TaskDialog::updateOptions);
@@ -159,16 +111,8 @@ void TaskDialog::connectFields()
     if (m_form.yearsCount)
         connect(m_form.yearsCount, &QCheckBox::toggled, this, &TaskDialog::updateYearsLabel);
 
-    connect(m_form.hint, &QPushButton::clicked, this, &TaskDialog::showHelp);
-    connect(m_form.close, &QPushButton::clicked, this, &QDialog::reject);
-    if (m_form.add) {
-        connect(m_form.add, &QPushButton::clicked, this, &TaskDialog::saveAndStay);
-        connect(m_form.addClose, &QPushButton::clicked, this, &TaskDialog::saveAndClose);
-    }
-    if (m_form.modify)
-        connect(m_form.modify, &QPushButton::clicked, this, &TaskDialog::saveAndClose);
-    if (m_form.print)
-        connect(m_form.print, &QPushButton::clicked, this, &TaskDialog::print);
+    m_form.connectButtons(this, {[this] { showHelp(); }, [this] { print(); }, [this] { return save(); },
+                                 [this] { clearForNext(); }});
 }
 
 // ---- opening ----------------------------------------------------------------
@@ -237,11 +181,7 @@ void TaskDialog::openModify()
 
 void TaskDialog::updateSaveButtons()
 {
-    const bool enabled = !m_form.description->text().isEmpty();
-    for (QPushButton* save : {m_form.add, m_form.addClose, m_form.modify}) {
-        if (save)
-            save->setEnabled(enabled);
-    }
+    m_form.enableSaveButtons(!m_form.description->text().isEmpty());
 }
 
 // The one-shot options exclude each other: a checked one disables the other
@@ -281,13 +221,7 @@ void TaskDialog::updateYearsLabel()
 
 void TaskDialog::attachmentEdited()
 {
-    const QString normalized = normalizedAttachment(m_form.attachment->text(), m_context.programFolder);
-    if (normalized != m_form.attachment->text()) {
-        m_form.attachment->setText(normalized);
-        return;
-    }
-    m_form.attachment->setToolTip(normalized);
-    m_form.clearAttachment->setEnabled(!normalized.isEmpty());
+    ui::showStoredAttachment(m_form.attachment, m_form.clearAttachment, m_context.programFolder);
 }
 
 void TaskDialog::clearTimes()
@@ -299,6 +233,7 @@ void TaskDialog::clearTimes()
 
 void TaskDialog::clearForNext()
 {
+    showBigNote(false);
     m_form.from->setText(QString());
     m_form.to->setText(QString());
     m_form.description->clear();
@@ -311,14 +246,7 @@ void TaskDialog::clearForNext()
 
 void TaskDialog::showBigNote(bool big)
 {
-    if (big == isBigNoteShown())
-        return;
-    QPlainTextEdit* from = big ? m_form.note : m_form.bigNote;
-    QPlainTextEdit* to = big ? m_form.bigNote : m_form.note;
-    to->setPlainText(from->toPlainText());
-    carryCaret(from, to);
-    m_pages->setCurrentIndex(big ? 1 : 0);
-    to->setFocus();
+    ui::switchNotePage(m_pages, m_form.note, m_form.bigNote, big);
 }
 
 bool TaskDialog::isBigNoteShown() const
@@ -372,15 +300,7 @@ void TaskDialog::attachFolder()
 
 void TaskDialog::setAttachmentPicked(const QString& path)
 {
-    if (path.isEmpty())
-        return;
-    const QString normalized = normalizedAttachment(path, m_context.programFolder);
-    if (normalized.size() > TaskDialogForm::kAttachmentLength) {
-        platform::MessageBox::warning(this,
-                                      u"The path is longer than 255 characters and cannot be attached."_s);
-        return;
-    }
-    m_form.attachment->setText(normalized);
+    ui::putPickedAttachment(this, m_form.attachment, path, m_context.programFolder);
 }
 
 void TaskDialog::showHelp()
@@ -396,17 +316,7 @@ void TaskDialog::print()
         this, u"Print"_s, platform::Shell::desktopFolder() + u"/task.pdf"_s, u"PDF (*.pdf)"_s);
     if (file.isEmpty())
         return;
-    const QPixmap picture = grab();
-    {
-        QPdfWriter writer(file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(150);
-        QPainter painter(&writer);
-        const QRect page = painter.viewport();
-        const QSize size =
-            picture.size().scaled(page.size(), Qt::KeepAspectRatio).boundedTo(picture.size() * 2);
-        painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
-    }
+    ui::writePicturePdf(file, grab());
     platform::Shell::openPath(file);
 }
 
@@ -470,27 +380,6 @@ bool TaskDialog::save()
     return true;
 }
 
-void TaskDialog::saveAndStay()
-{
-    if (!save())
-        return;
-    showBigNote(false);
-    clearForNext();
-}
-
-void TaskDialog::saveAndClose()
-{
-    if (save())
-        accept();
-}
-
-void TaskDialog::enterPressed()
-{
-    QPushButton* gate = m_mode == EntryMode::Add ? m_form.add : m_form.modify;
-    if (gate->isEnabled())
-        saveAndClose();
-}
-
 bool TaskDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_form.dateLabel) {
@@ -502,13 +391,8 @@ bool TaskDialog::eventFilter(QObject* watched, QEvent* event)
         }
         return QDialog::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            enterPressed();
-            return true;
-        }
-    }
+    if (m_form.enterSaves(event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 

@@ -86,9 +86,6 @@ private:
     void print();
 
     bool save();
-    void saveAndStay();
-    void saveAndClose();
-    void enterPressed();
 
     QDate today() const;
     QDate viewedDate() const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agenda/TaskKind.h"
+#include "ui/EntryForm.h"
 
 #include <QList>
 
@@ -8,7 +9,6 @@ class QCheckBox;
 class QDateEdit;
 class QFont;
 class QLabel;
-class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -20,7 +20,7 @@ namespace brivane::agenda::widgets {
 // full-size note page and the button row. Controls another kind or mode does
 // not have stay null. TaskDialog owns them once it places the pages and gives
 // them their behaviour.
-struct TaskDialogForm
+struct TaskDialogForm : ui::LinkedEntryForm
 {
     TaskDialogForm(TaskKind kind, EntryMode mode, int lookAheadDays);
 
@@ -29,26 +29,12 @@ struct TaskDialogForm
     // Top to bottom, left to right.
     QList<QWidget*> tabOrder() const;
 
-    QWidget* fieldsPage = nullptr;
-    QWidget* bigNotePage = nullptr;
-    QLayout* buttons = nullptr;
-
     QLabel* dateLabel = nullptr;
     QPushButton* showCalendar = nullptr;
     QLineEdit* from = nullptr;
     QLineEdit* to = nullptr;
     QPushButton* clearTimes = nullptr;
     QLineEdit* description = nullptr;
-    QPlainTextEdit* note = nullptr;
-    QPushButton* bigNoteButton = nullptr;
-    QPlainTextEdit* bigNote = nullptr;
-    QPushButton* smallNoteButton = nullptr;
-    QLineEdit* link = nullptr;
-    QPushButton* clearLink = nullptr;
-    QLineEdit* attachment = nullptr;
-    QPushButton* attachFile = nullptr;
-    QPushButton* attachFolder = nullptr;
-    QPushButton* clearAttachment = nullptr;
     QCheckBox* deleteAfter = nullptr;
     QCheckBox* everyDay = nullptr;
     QCheckBox* parity = nullptr;
@@ -59,22 +45,12 @@ struct TaskDialogForm
     QCheckBox* expiration = nullptr;
     QDateEdit* expiry = nullptr;
     QLabel* doneLabel = nullptr;
-    QPushButton* add = nullptr;
-    QPushButton* addClose = nullptr;
-    QPushButton* modify = nullptr;
-    QPushButton* print = nullptr;
-    QPushButton* close = nullptr;
-    QPushButton* hint = nullptr;
 
     // Longest texts the fields take.
     static constexpr int kDescriptionLength = 255;
-    static constexpr int kLinkLength = 50;
-    static constexpr int kAttachmentLength = 255;
 
 private:
     QWidget* buildFields(TaskKind kind, EntryMode mode, int lookAheadDays);
-    QWidget* buildBigNote();
-    QLayout* buildButtons(EntryMode mode);
 };
 
 } // namespace brivane::agenda::widgets

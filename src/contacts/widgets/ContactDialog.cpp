@@ -14,20 +14,18 @@
 #include "platform/widgets/MessageBox.h"
 #include "store/SettingsRecord.h"
 #include "themes/ColorText.h"
+#include "ui/EntryForm.h"
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -57,15 +55,6 @@ private:
     QPoint m_position;
 };
 
-// Moves the caret of `to` where it stands in `from`, and into view.
-void carryCaret(const QPlainTextEdit* from, QPlainTextEdit* to)
-{
-    QTextCursor cursor = to->textCursor();
-    cursor.setPosition(qMin(from->textCursor().position(), to->document()->characterCount() - 1));
-    to->setTextCursor(cursor);
-    to->ensureCursorVisible();
-}
-
 // A stored text longer than the field's typing limit (an import, an older
 // program) is shown whole: the limit only stops typing beyond it.
 void putText(QLineEdit* field, const QString& text)
@@ -90,8 +79,6 @@ ContactDialog::ContactDialog(ContactDialogMode mode, ContactDialogContext contex
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_mode(mode), m_context(std::move(context)),
       m_codcon(mode == ContactDialogMode::Modify ? codcon : 0), m_form(mode)
 {
-    setWindowModality(Qt::WindowModal);
-    agenda::widgets::scaleFont(this, m_context.scalePercent);
     buildWindow();
     buildMenus();
     connectFields();
@@ -128,11 +115,7 @@ ContactDialog* ContactDialog::openModify(const ContactDialogContext& context, qi
             context.entry->linkedContact = agenda::EntryContext::noContact();
         return nullptr;
     }
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (bigNote)
-        dialog->showBigNote(true);
-    dialog->open();
-    return dialog;
+    return ui::showEntryDialog(dialog, bigNote);
 }
 
 // ---- building ---------------------------------------------------------------
@@ -143,35 +126,8 @@ void ContactDialog::buildWindow()
     setObjectName(texts.objectName);
     setWindowTitle(texts.title);
 
-    auto* frame = new agenda::widgets::KindFrame(contactColor());
-    frame->setObjectName(u"Frame_Dialog"_s);
-    auto* titleBar = new agenda::widgets::DialogTitleBar(texts.title, contactColor());
-    auto* dragger = new agenda::widgets::WindowDragger(this);
-    dragger->watch(titleBar);
-    dragger->watch(frame);
-
-    m_pages = new QStackedWidget;
-    m_pages->addWidget(m_form.fieldsPage);
-    m_pages->addWidget(m_form.bigNotePage);
-
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 8, 10, 10);
-    body->addWidget(m_pages, 1);
-    body->addLayout(m_form.buttons);
-
-    using agenda::widgets::KindFrame;
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(KindFrame::kBorder, KindFrame::kBorder, KindFrame::kBorder, KindFrame::kBorder);
-    frameLayout->setSpacing(0);
-    frameLayout->addWidget(titleBar);
-    frameLayout->addLayout(body, 1);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(frame);
-
+    m_pages = ui::frameEntryDialog(this, texts.title, contactColor(), m_context.scalePercent, m_form);
     m_form.fitSizes(font());
-
     agenda::widgets::chainTabOrder(m_form.tabOrder());
 }
 
@@ -219,16 +175,8 @@ void ContactDialog::connectFields()
 
     connect(m_form.photoButton, &QPushButton::clicked, this, &ContactDialog::photoClicked);
     connect(m_form.birthday, &QPushButton::clicked, this, &ContactDialog::birthdayClicked);
-    connect(m_form.hint, &QPushButton::clicked, this, &ContactDialog::showHelp);
-    connect(m_form.close, &QPushButton::clicked, this, &QDialog::reject);
-    if (m_form.add) {
-        connect(m_form.add, &QPushButton::clicked, this, &ContactDialog::saveAndStay);
-        connect(m_form.addClose, &QPushButton::clicked, this, &ContactDialog::saveAndClose);
-    }
-    if (m_form.modify)
-        connect(m_form.modify, &QPushButton::clicked, this, &ContactDialog::saveAndClose);
-    if (m_form.print)
-        connect(m_form.print, &QPushButton::clicked, this, &ContactDialog::print);
+    m_form.connectButtons(this, {[this] { showHelp(); }, [this] { print(); }, [this] { return save(); },
+                                 [this] { clearForNext(); }});
 }
 
 // ---- opening ----------------------------------------------------------------
@@ -310,23 +258,13 @@ void ContactDialog::loadGroupNames()
 
 void ContactDialog::updateSaveButtons()
 {
-    const bool enabled = !m_form.name->text().isEmpty();
-    for (QPushButton* save : {m_form.add, m_form.addClose, m_form.modify}) {
-        if (save)
-            save->setEnabled(enabled);
-    }
+    m_form.enableSaveButtons(!m_form.name->text().isEmpty());
 }
 
 void ContactDialog::attachmentEdited(std::size_t row)
 {
     const ContactDialogForm::AttachmentRow& controls = m_form.attachments.at(row);
-    const QString normalized = agenda::normalizedAttachment(controls.edit->text(), m_context.programFolder);
-    if (normalized != controls.edit->text()) {
-        controls.edit->setText(normalized);
-        return;
-    }
-    controls.edit->setToolTip(normalized);
-    controls.clear->setEnabled(!normalized.isEmpty());
+    ui::showStoredAttachment(controls.edit, controls.clear, m_context.programFolder);
 }
 
 void ContactDialog::attachFile(std::size_t row)
@@ -354,16 +292,7 @@ void ContactDialog::attachFolder(std::size_t row)
 
 void ContactDialog::setAttachmentPicked(std::size_t row, const QString& path)
 {
-    if (path.isEmpty())
-        return;
-    QLineEdit* edit = m_form.attachments.at(row).edit;
-    const QString normalized = agenda::normalizedAttachment(path, m_context.programFolder);
-    // A cut path would name another file: refuse it whole.
-    if (normalized.size() > edit->maxLength()) {
-        MessageBox::warning(this, texts::pathTooLong());
-        return;
-    }
-    edit->setText(normalized);
+    ui::putPickedAttachment(this, m_form.attachments.at(row).edit, path, m_context.programFolder);
 }
 
 // Both note areas hold the same text: each change of one is copied whole
@@ -392,7 +321,8 @@ void ContactDialog::showBigNote(bool big)
     m_form.zoomNote->show();
     m_pages->setCurrentIndex(big ? 1 : 0);
     to->setFocus();
-    carryCaret(from, to);
+    ui::carryCaret(from, to);
+    to->ensureCursorVisible();
 }
 
 bool ContactDialog::isBigNoteShown() const
@@ -594,21 +524,7 @@ void ContactDialog::print()
         this, u"Print"_s, platform::Shell::desktopFolder() + u"/contact.pdf"_s, u"PDF (*.pdf)"_s);
     if (file.isEmpty())
         return;
-    const QPixmap picture = grab();
-    bool painted = false;
-    {
-        QPdfWriter writer(file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(150);
-        QPainter painter;
-        if (painter.begin(&writer)) {
-            const QRect page = painter.viewport();
-            const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio).boundedTo(picture.size() * 2);
-            painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
-            painted = painter.end();
-        }
-    }
-    if (!painted) {
+    if (!ui::writePicturePdf(file, grab())) {
         MessageBox::warning(this, u"The file \""_s + file + u"\" cannot be written."_s);
         return;
     }
@@ -671,25 +587,6 @@ bool ContactDialog::save()
     return true;
 }
 
-void ContactDialog::saveAndStay()
-{
-    if (save())
-        clearForNext();
-}
-
-void ContactDialog::saveAndClose()
-{
-    if (save())
-        accept();
-}
-
-void ContactDialog::enterPressed()
-{
-    QPushButton* gate = m_mode == ContactDialogMode::Add ? m_form.addClose : m_form.modify;
-    if (gate->isEnabled())
-        saveAndClose();
-}
-
 void ContactDialog::done(int result)
 {
     // Outside a modify dialog no contact is linked.
@@ -700,13 +597,8 @@ void ContactDialog::done(int result)
 
 bool ContactDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            enterPressed();
-            return true;
-        }
-    }
+    if (m_form.enterSaves(event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 

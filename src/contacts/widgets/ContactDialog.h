@@ -143,9 +143,6 @@ private:
     void showHelp();
     void print();
     bool save();
-    void saveAndStay();
-    void saveAndClose();
-    void enterPressed();
 
     QColor contactColor() const;
     QString yearlyFormat() const;

@@ -16,32 +16,11 @@ using namespace Qt::StringLiterals;
 
 namespace brivane::contacts::widgets {
 
+using ui::formButton;
+using ui::formLineEdit;
+using ui::formMemo;
+
 namespace {
-
-QPushButton* button(const QString& caption, const QString& name)
-{
-    auto* result = new QPushButton(caption);
-    result->setObjectName(name);
-    // Enter is handled by the dialog itself, never by a default button.
-    result->setAutoDefault(false);
-    return result;
-}
-
-QLineEdit* lineEdit(const QString& name, int maxLength)
-{
-    auto* result = new QLineEdit;
-    result->setObjectName(name);
-    result->setMaxLength(maxLength);
-    return result;
-}
-
-QPlainTextEdit* memo(const QString& name)
-{
-    auto* result = new QPlainTextEdit;
-    result->setObjectName(name);
-    result->setTabChangesFocus(true);
-    return result;
-}
 
 QLabel* caption(const QString& text, QWidget* buddy)
 {
@@ -62,7 +41,8 @@ ContactDialogForm::ContactDialogForm(ContactDialogMode mode)
 {
     fieldsPage = buildFields();
     bigNotePage = buildBigNote();
-    buttons = buildButtons(mode);
+    buildButtons(mode == ContactDialogMode::Modify,
+                 {u"SpeedButtonSpiegazione"_s, u"SpeedButtonPrintContact"_s, u"SpeedButton3"_s});
 }
 
 QWidget* ContactDialogForm::buildFields()
@@ -72,14 +52,14 @@ QWidget* ContactDialogForm::buildFields()
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    name = lineEdit(u"Edit_ragsoc"_s, ContactLimits::kName);
-    company = lineEdit(u"Edit_soc"_s, ContactLimits::kCompany);
-    phone = lineEdit(u"Edit_tel"_s, ContactLimits::kText);
-    mobile = lineEdit(u"Edit_mobile"_s, ContactLimits::kText);
-    skype = lineEdit(u"EDIT_skype"_s, ContactLimits::kText);
-    fax = lineEdit(u"Edit_Fax"_s, ContactLimits::kText);
-    email = lineEdit(u"Edit_email"_s, ContactLimits::kText);
-    site = lineEdit(u"Edit_Site"_s, ContactLimits::kText);
+    name = formLineEdit(u"Edit_ragsoc"_s, ContactLimits::kName);
+    company = formLineEdit(u"Edit_soc"_s, ContactLimits::kCompany);
+    phone = formLineEdit(u"Edit_tel"_s, ContactLimits::kText);
+    mobile = formLineEdit(u"Edit_mobile"_s, ContactLimits::kText);
+    skype = formLineEdit(u"EDIT_skype"_s, ContactLimits::kText);
+    fax = formLineEdit(u"Edit_Fax"_s, ContactLimits::kText);
+    email = formLineEdit(u"Edit_email"_s, ContactLimits::kText);
+    site = formLineEdit(u"Edit_Site"_s, ContactLimits::kText);
     group = new QComboBox;
     group->setObjectName(u"ComboBox_Contact_Group"_s);
     group->setEditable(true);
@@ -109,9 +89,9 @@ QWidget* ContactDialogForm::buildFields()
     photo->setAlignment(Qt::AlignCenter);
     photo->setFrameShape(QFrame::StyledPanel);
     photo->setFrameShadow(QFrame::Sunken);
-    photoButton = button(texts::photoCaption(), u"SpeedButtonFoto"_s);
+    photoButton = formButton(texts::photoCaption(), u"SpeedButtonFoto"_s);
     photoButton->setToolTip(texts::photoCaption());
-    birthday = button(texts::birthdayCaption(), u"SpeedButtonBirthday"_s);
+    birthday = formButton(texts::birthdayCaption(), u"SpeedButtonBirthday"_s);
     birthday->setToolTip(texts::birthdayHint());
 
     auto* side = new QVBoxLayout;
@@ -127,16 +107,13 @@ QWidget* ContactDialogForm::buildFields()
     top->addLayout(side);
     layout->addLayout(top);
 
-    address = memo(u"EDIT_indirizzo"_s);
-    note = memo(u"Edit_note"_s);
-    zoomNote = button(u"+"_s, u"SpeedButtonZoomNote"_s);
+    address = formMemo(u"EDIT_indirizzo"_s);
+    note = formMemo(u"Edit_note"_s);
+    zoomNote = formButton(u"+"_s, u"SpeedButtonZoomNote"_s);
     zoomNote->setToolTip(texts::zoomNoteHint());
 
     // One grid, so both areas start on the same line whatever their headers hold.
-    noteHeader = new QHBoxLayout;
-    noteHeader->addWidget(caption(u"Note"_s, note));
-    noteHeader->addStretch();
-    noteHeader->addWidget(zoomNote);
+    noteHeader = ui::headerRow(caption(u"Note"_s, note), zoomNote);
     auto* memos = new QGridLayout;
     memos->setHorizontalSpacing(12);
     memos->setVerticalSpacing(2);
@@ -155,10 +132,7 @@ QWidget* ContactDialogForm::buildFields()
     for (std::size_t i = 0; i < attachments.size(); ++i) {
         AttachmentRow& row = attachments[i];
         const QString suffix = rowSuffix(i);
-        row.edit = lineEdit(u"Edit_Allegato"_s + suffix, ContactLimits::kAttachment);
-        row.file = button(u"Attach file"_s, u"SpeedButtonAttachFile"_s + suffix);
-        row.folder = button(u"Attach folder"_s, u"SpeedButtonAttachFolder"_s + suffix);
-        row.clear = button(u"Clear"_s, u"SpeedButtonClearAllegato"_s + suffix);
+        row = ui::attachmentControls(ContactLimits::kAttachment, suffix);
         const int r = static_cast<int>(i);
         attachGrid->addWidget(caption(u"Attach "_s + QString::number(r + 1), row.edit), r, 0);
         attachGrid->addWidget(row.edit, r, 1);
@@ -179,39 +153,11 @@ QWidget* ContactDialogForm::buildBigNote()
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    bigNote = memo(u"Memo_note_fullscreen"_s);
-    bigNoteHeader = new QHBoxLayout;
-    bigNoteHeader->addWidget(caption(u"Note"_s, bigNote));
-    bigNoteHeader->addStretch();
+    bigNote = formMemo(u"Memo_note_fullscreen"_s);
+    bigNoteHeader = ui::headerRow(caption(u"Note"_s, bigNote), nullptr);
     layout->addLayout(bigNoteHeader);
     layout->addWidget(bigNote, 1);
     return page;
-}
-
-QLayout* ContactDialogForm::buildButtons(ContactDialogMode mode)
-{
-    auto* layout = new QHBoxLayout;
-    layout->setContentsMargins(0, 8, 0, 0);
-    layout->setSpacing(6);
-    hint = button(u"Hint"_s, u"SpeedButtonSpiegazione"_s);
-    layout->addWidget(hint);
-    if (mode == ContactDialogMode::Modify) {
-        print = button(u"Print"_s, u"SpeedButtonPrintContact"_s);
-        layout->addWidget(print);
-    }
-    layout->addStretch();
-    if (mode == ContactDialogMode::Add) {
-        add = button(u"Insert"_s, u"SpeedButtonAdd"_s);
-        addClose = button(u"Insert and close"_s, u"SpeedButtonAddClose"_s);
-        layout->addWidget(add);
-        layout->addWidget(addClose);
-    } else {
-        modify = button(u"Modify"_s, u"SpeedButtonMod"_s);
-        layout->addWidget(modify);
-    }
-    close = button(u"Close"_s, u"SpeedButton3"_s);
-    layout->addWidget(close);
-    return layout;
 }
 
 void ContactDialogForm::fitSizes(const QFont& font)
@@ -235,9 +181,7 @@ QList<QWidget*> ContactDialogForm::tabOrder() const
                           address, zoomNote,    note,     photoButton, birthday};
     for (const AttachmentRow& row : attachments)
         order << row.edit << row.file << row.folder << row.clear;
-    order << hint << print << add << addClose << modify << close;
-    order.removeAll(nullptr);
-    return order;
+    return order << buttonOrder();
 }
 
 QList<QWidget*> ContactDialogForm::oneLineFields() const

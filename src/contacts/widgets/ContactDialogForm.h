@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contacts/widgets/ContactDialogTexts.h"
+#include "ui/EntryForm.h"
 
 #include <QList>
 
@@ -10,7 +11,6 @@ class QComboBox;
 class QFont;
 class QHBoxLayout;
 class QLabel;
-class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -22,7 +22,7 @@ namespace brivane::contacts::widgets {
 // full-size note page and the button row. Controls the other mode does not
 // have stay null. ContactDialog owns them once it places the pages and
 // gives them their behaviour.
-struct ContactDialogForm
+struct ContactDialogForm : ui::EntryForm
 {
     explicit ContactDialogForm(ContactDialogMode mode);
 
@@ -33,17 +33,7 @@ struct ContactDialogForm
     // The one-line fields, where Enter saves.
     QList<QWidget*> oneLineFields() const;
 
-    struct AttachmentRow
-    {
-        QLineEdit* edit = nullptr;
-        QPushButton* file = nullptr;
-        QPushButton* folder = nullptr;
-        QPushButton* clear = nullptr;
-    };
-
-    QWidget* fieldsPage = nullptr;
-    QWidget* bigNotePage = nullptr;
-    QLayout* buttons = nullptr;
+    using AttachmentRow = ui::AttachmentControls;
 
     QLineEdit* name = nullptr;
     QLineEdit* company = nullptr;
@@ -57,7 +47,6 @@ struct ContactDialogForm
     QPlainTextEdit* address = nullptr;
     QPlainTextEdit* note = nullptr;
     QPlainTextEdit* bigNote = nullptr;
-    std::array<AttachmentRow, 3> attachments;
 
     QLabel* photo = nullptr;
     QPushButton* photoButton = nullptr;
@@ -68,17 +57,11 @@ struct ContactDialogForm
     QHBoxLayout* noteHeader = nullptr;
     QHBoxLayout* bigNoteHeader = nullptr;
 
-    QPushButton* hint = nullptr;
-    QPushButton* print = nullptr;
-    QPushButton* add = nullptr;
-    QPushButton* addClose = nullptr;
-    QPushButton* modify = nullptr;
-    QPushButton* close = nullptr;
+    std::array<AttachmentRow, 3> attachments;
 
 private:
     QWidget* buildFields();
     QWidget* buildBigNote();
-    QLayout* buildButtons(ContactDialogMode mode);
 };
 
 } // namespace brivane::contacts::widgets

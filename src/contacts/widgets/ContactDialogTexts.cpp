@@ -86,11 +86,6 @@ QString unlinkQuestion(const QString& name, const QString& task)
     return u" Delete the link of \""_s + name + u"\" with the task \""_s + task + u"\""_s;
 }
 
-QString pathTooLong()
-{
-    return u"The path is longer than 255 characters and cannot be attached."_s;
-}
-
 QString pictureUnreadable(const QString& path)
 {
     return u"The picture \""_s + path + u"\" cannot be read."_s;

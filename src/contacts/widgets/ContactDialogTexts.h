@@ -27,7 +27,6 @@ QString zoomNoteHint();           // "Expand / Collapse edit notes area"
 QString noYearlyTaskFound(const QString& name);
 QString linkQuestion(const QString& name, const QString& task);
 QString unlinkQuestion(const QString& name, const QString& task);
-QString pathTooLong();
 QString pictureUnreadable(const QString& path);
 
 } // namespace texts

@@ -20,10 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace brivane::contacts::widgets {
 
-using agenda::widgets::DialogTitleBar;
-using agenda::widgets::KindFrame;
-using agenda::widgets::WindowDragger;
-
 DialDialog::DialDialog(const QString& name, const QString& tel, const QString& mobile, const QString& skype,
                        bool addZero, const QColor& color, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_tel(tel), m_mobile(mobile), m_skype(skype)
@@ -31,12 +27,6 @@ DialDialog::DialDialog(const QString& name, const QString& tel, const QString& m
     setObjectName(u"TCallForm"_s);
     setWindowTitle(u"Call contact"_s);
     setAttribute(Qt::WA_DeleteOnClose);
-
-    auto* frame = new KindFrame(color);
-    auto* titleBar = new DialogTitleBar(u"Call contact"_s, color);
-    auto* dragger = new WindowDragger(this);
-    dragger->watch(titleBar);
-    dragger->watch(frame);
 
     m_name = new QLabel(name);
     m_name->setObjectName(u"Label_Name"_s);
@@ -83,21 +73,12 @@ DialDialog::DialDialog(const QString& name, const QString& tel, const QString& m
     buttons->addWidget(close);
 
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 8, 10, 10);
     body->addWidget(m_name);
     body->addWidget(m_numbers);
     body->addWidget(m_addZero);
     body->addLayout(buttons);
 
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(KindFrame::kBorder, KindFrame::kBorder, KindFrame::kBorder,
-                                    KindFrame::kBorder);
-    frameLayout->setSpacing(0);
-    frameLayout->addWidget(titleBar);
-    frameLayout->addLayout(body, 1);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(frame);
+    agenda::widgets::frameDialog(this, u"Call contact"_s, color, body);
 
     rebuild();
 

@@ -2,17 +2,16 @@
 
 #include "notes/widgets/NoteTools.h"
 
-#include "agenda/widgets/DialogChrome.h"
 #include "contacts/Groups.h"
 #include "notes/NoteMessages.h"
 #include "notes/NoteStore.h"
 #include "notes/NoteText.h"
 #include "platform/Clock.h"
 #include "platform/widgets/MessageBox.h"
+#include "ui/EntryForm.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -24,27 +23,15 @@ using namespace Qt::StringLiterals;
 
 namespace brivane::notes::widgets {
 
-using agenda::widgets::DialogTitleBar;
-using agenda::widgets::KindFrame;
-using agenda::widgets::WindowDragger;
 using platform::MessageBox;
+using ui::formButton;
 
 namespace {
 
-QPushButton* makeButton(const QString& text, const QString& name)
+// The tip of both text switches.
+QString textSwitchHint()
 {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QPlainTextEdit* makeTextArea(const QString& name)
-{
-    auto* area = new QPlainTextEdit;
-    area->setObjectName(name);
-    area->setTabChangesFocus(true);
-    return area;
+    return u"Area note grande/normale"_s;
 }
 
 } // namespace
@@ -56,38 +43,12 @@ NoteDialog::NoteDialog(Mode mode, QSqlDatabase db, const NoteDialogSetup& setup,
     const bool add = mode == Mode::Add;
     setObjectName(add ? u"TAggNoteForm"_s : u"TModNoteForm"_s);
     setWindowTitle(add ? u"Insert note"_s : u"Modify note"_s);
-    setWindowModality(Qt::WindowModal);
-    if (setup.scalePercent > 100) {
-        QFont scaled = font();
-        scaled.setPointSizeF(scaled.pointSizeF() * setup.scalePercent / 100.0);
-        setFont(scaled);
-    }
-
-    auto* frame = new KindFrame(setup.color);
-    frame->setObjectName(u"Frame_Dialog"_s);
-    auto* titleBar = new DialogTitleBar(windowTitle(), setup.color);
-    auto* dragger = new WindowDragger(this);
-    dragger->watch(titleBar);
-    dragger->watch(frame);
-
-    m_pages = new QStackedWidget;
-    m_pages->addWidget(buildFields(setup));
-    m_pages->addWidget(buildBigText());
-
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 8, 10, 10);
-    body->addWidget(m_pages, 1);
-    body->addLayout(buildButtons());
-
-    auto* frameLayout = new QVBoxLayout(frame);
-    const int border = KindFrame::kBorder;
-    frameLayout->setContentsMargins(border, border, border, border);
-    frameLayout->setSpacing(0);
-    frameLayout->addWidget(titleBar);
-    frameLayout->addLayout(body, 1);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(frame);
+    m_form.fieldsPage = buildFields(setup);
+    m_form.bigNotePage = buildBigText();
+    m_form.buildButtons(mode == Mode::Modify, {u"SpeedButtonHint"_s, u"SpeedButtonPrint"_s, u"SpeedButton3"_s});
+    m_form.connectButtons(this, {[this] { showHint(); }, [this] { print(); }, [this] { return save(); },
+                                 [this] { clearForNext(); }});
+    m_pages = ui::frameEntryDialog(this, windowTitle(), setup.color, setup.scalePercent, m_form);
 
     const QFontMetrics metrics(font());
     resize(qMax(460, metrics.horizontalAdvance(QLatin1Char('x')) * 70), metrics.height() * 22);
@@ -115,10 +76,9 @@ QWidget* NoteDialog::buildFields(const NoteDialogSetup& setup)
     m_group->lineEdit()->installEventFilter(this);
     m_group->setMinimumContentsLength(16);
 
-    m_text = makeTextArea(u"editor"_s);
+    m_text = ui::formMemo(u"editor"_s);
     m_text->setPlainText(setup.text);
-    auto* big = makeButton(u"+"_s, u"SpeedButtonMemoBig"_s);
-    big->setToolTip(u"Area note grande/normale"_s);
+    auto* big = formButton(u"+"_s, u"SpeedButtonMemoBig"_s, textSwitchHint());
     big->setFixedWidth(big->sizeHint().height());
     connect(big, &QPushButton::clicked, this, [this] { showBigText(true); });
 
@@ -138,69 +98,16 @@ QWidget* NoteDialog::buildFields(const NoteDialogSetup& setup)
 
 QWidget* NoteDialog::buildBigText()
 {
-    auto* page = new QWidget;
-    page->setObjectName(u"Panel_Memo_BIG"_s);
-    m_bigText = makeTextArea(u"Memo_BIG"_s);
-    auto* small = makeButton(u"-"_s, u"SpeedButtonMemoSmall"_s);
-    small->setToolTip(u"Area note grande/normale"_s);
-    small->setFixedWidth(small->sizeHint().height());
-    connect(small, &QPushButton::clicked, this, [this] { showBigText(false); });
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(u"Text"_s));
-    top->addStretch();
-    top->addWidget(small);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(top);
-    layout->addWidget(m_bigText, 1);
-    return page;
-}
-
-QLayout* NoteDialog::buildButtons()
-{
-    auto* layout = new QHBoxLayout;
-    layout->setContentsMargins(0, 8, 0, 0);
-    layout->setSpacing(6);
-    auto* hint = makeButton(u"Hint"_s, u"SpeedButtonHint"_s);
-    connect(hint, &QPushButton::clicked, this, &NoteDialog::showHint);
-    layout->addWidget(hint);
-    if (m_mode == Mode::Modify) {
-        auto* print = makeButton(u"Print"_s, u"SpeedButtonPrint"_s);
-        connect(print, &QPushButton::clicked, this, &NoteDialog::print);
-        layout->addWidget(print);
-    }
-    layout->addStretch();
-    if (m_mode == Mode::Add) {
-        auto* insert = makeButton(u"Insert"_s, u"SpeedButtonAdd"_s);
-        auto* insertClose = makeButton(u"Insert and close"_s, u"SpeedButtonAddClose"_s);
-        connect(insert, &QPushButton::clicked, this, &NoteDialog::saveAndStay);
-        connect(insertClose, &QPushButton::clicked, this, &NoteDialog::saveAndClose);
-        layout->addWidget(insert);
-        layout->addWidget(insertClose);
-    } else {
-        auto* modify = makeButton(u"Modify"_s, u"SpeedButtonMod"_s);
-        connect(modify, &QPushButton::clicked, this, &NoteDialog::saveAndClose);
-        layout->addWidget(modify);
-    }
-    auto* close = makeButton(u"Close"_s, u"SpeedButton3"_s);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    layout->addWidget(close);
-    return layout;
+    const ui::NoteArea area = ui::fullSizeNotePage(u"Text"_s, textSwitchHint());
+    m_bigText = area.memo;
+    area.toggle->setFixedWidth(area.toggle->sizeHint().height());
+    connect(area.toggle, &QPushButton::clicked, this, [this] { showBigText(false); });
+    return area.page;
 }
 
 void NoteDialog::showBigText(bool big)
 {
-    if (big == isBigTextShown())
-        return;
-    QPlainTextEdit* from = big ? m_text : m_bigText;
-    QPlainTextEdit* to = big ? m_bigText : m_text;
-    to->setPlainText(from->toPlainText());
-    QTextCursor cursor = to->textCursor();
-    cursor.setPosition(qMin(from->textCursor().position(), to->document()->characterCount() - 1));
-    to->setTextCursor(cursor);
-    m_pages->setCurrentIndex(big ? 1 : 0);
-    to->setFocus();
+    ui::switchNotePage(m_pages, m_text, m_bigText, big);
 }
 
 bool NoteDialog::isBigTextShown() const
@@ -236,21 +143,13 @@ bool NoteDialog::save()
     return true;
 }
 
-void NoteDialog::saveAndStay()
+void NoteDialog::clearForNext()
 {
-    if (!save())
-        return;
     showBigText(false);
     m_title->clear();
     m_text->clear();
     m_bigText->clear();
     m_title->setFocus();
-}
-
-void NoteDialog::saveAndClose()
-{
-    if (save())
-        accept();
 }
 
 void NoteDialog::showHint()
@@ -269,13 +168,8 @@ void NoteDialog::print()
 
 bool NoteDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            saveAndClose();
-            return true;
-        }
-    }
+    if (m_form.enterSaves(event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/EntryForm.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QSqlDatabase>
@@ -60,17 +62,16 @@ protected:
 private:
     QWidget* buildFields(const NoteDialogSetup& setup);
     QWidget* buildBigText();
-    QLayout* buildButtons();
     QString currentText() const;
     bool save();
-    void saveAndStay();
-    void saveAndClose();
+    void clearForNext();
     void showHint();
     void print();
 
     Mode m_mode;
     QSqlDatabase m_db;
     qint64 m_key;
+    ui::EntryForm m_form;
     QStackedWidget* m_pages = nullptr;
     QLineEdit* m_title = nullptr;
     QPlainTextEdit* m_text = nullptr;

@@ -8,35 +8,26 @@
 #include "platform/widgets/MessageBox.h"
 #include "to_do/ToDoTexts.h"
 #include "to_do/ToDoWriter.h"
+#include "ui/EntryForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace brivane::to_do::widgets {
 
-using agenda::widgets::DialogTitleBar;
-using agenda::widgets::KindFrame;
-using agenda::widgets::WindowDragger;
-
 ToDoDialog::ToDoDialog(ToDoDialogMode mode, ToDoDialogSetup setup, qint64 codtod, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_mode(mode), m_setup(std::move(setup)),
       m_codtod(mode == ToDoDialogMode::Modify ? codtod : 0), m_form(mode)
 {
-    setWindowModality(Qt::WindowModal);
-    agenda::widgets::scaleFont(this, m_setup.scalePercent);
     buildWindow();
     connectFields();
     load();
@@ -58,11 +49,7 @@ ToDoDialog* ToDoDialog::openDialog(ToDoDialogMode mode, ToDoDialogSetup setup, q
         delete dialog;
         return nullptr;
     }
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (bigNote)
-        dialog->showBigNote(true);
-    dialog->open();
-    return dialog;
+    return ui::showEntryDialog(dialog, bigNote);
 }
 
 // ---- building ---------------------------------------------------------------
@@ -74,32 +61,7 @@ void ToDoDialog::buildWindow()
     const QString title = add ? u"Insert Task"_s : u"Modity Task"_s;
     setWindowTitle(title);
 
-    auto* frame = new KindFrame(m_setup.color);
-    frame->setObjectName(u"Frame_Dialog"_s);
-    auto* titleBar = new DialogTitleBar(title, m_setup.color);
-    auto* dragger = new WindowDragger(this);
-    dragger->watch(titleBar);
-    dragger->watch(frame);
-
-    m_pages = new QStackedWidget;
-    m_pages->addWidget(m_form.fieldsPage);
-    m_pages->addWidget(m_form.bigNotePage);
-
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 8, 10, 10);
-    body->addWidget(m_pages, 1);
-    body->addLayout(m_form.buttons);
-
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(KindFrame::kBorder, KindFrame::kBorder, KindFrame::kBorder, KindFrame::kBorder);
-    frameLayout->setSpacing(0);
-    frameLayout->addWidget(titleBar);
-    frameLayout->addLayout(body, 1);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(frame);
-
+    m_pages = ui::frameEntryDialog(this, title, m_setup.color, m_setup.scalePercent, m_form);
     m_form.fitSizes(font());
     agenda::widgets::chainTabOrder(m_form.tabOrder());
 }
@@ -113,31 +75,21 @@ void ToDoDialog::connectFields()
     connect(m_form.description, &QLineEdit::textChanged, this, &ToDoDialog::updateSaveButtons);
     connect(m_form.bigNoteButton, &QPushButton::clicked, this, [this] { showBigNote(true); });
     connect(m_form.smallNoteButton, &QPushButton::clicked, this, [this] { showBigNote(false); });
-    connect(m_form.link, &QLineEdit::textChanged, this,
-            [this] { m_form.clearLink->setEnabled(!m_form.link->text().isEmpty()); });
-    connect(m_form.clearLink, &QPushButton::clicked, m_form.link, &QLineEdit::clear);
+    m_form.connectClearButtons();
     connect(m_form.attachment, &QLineEdit::textChanged, this, &ToDoDialog::attachmentEdited);
     connect(m_form.attachFile, &QPushButton::clicked, this, &ToDoDialog::attachFile);
     connect(m_form.attachFolder, &QPushButton::clicked, this, &ToDoDialog::attachFolder);
-    connect(m_form.clearAttachment, &QPushButton::clicked, m_form.attachment, &QLineEdit::clear);
     if (m_form.percent) {
         connect(m_form.percent, &QSlider::valueChanged, this, &ToDoDialog::percentMoved);
         connect(m_form.done, &QCheckBox::clicked, this, &ToDoDialog::doneClicked);
     }
 
-    connect(m_form.hint, &QPushButton::clicked, this, [this] {
+    const auto showHelp = [this] {
         platform::MessageBox::information(
             this, m_mode == ToDoDialogMode::Add ? ToDoTexts::addHelp() : ToDoTexts::modifyHelp());
-    });
-    connect(m_form.close, &QPushButton::clicked, this, &QDialog::reject);
-    if (m_form.add) {
-        connect(m_form.add, &QPushButton::clicked, this, &ToDoDialog::saveAndStay);
-        connect(m_form.addClose, &QPushButton::clicked, this, &ToDoDialog::saveAndClose);
-    }
-    if (m_form.modify)
-        connect(m_form.modify, &QPushButton::clicked, this, &ToDoDialog::saveAndClose);
-    if (m_form.print)
-        connect(m_form.print, &QPushButton::clicked, this, &ToDoDialog::print);
+    };
+    m_form.connectButtons(this, {showHelp, [this] { print(); }, [this] { return save(); },
+                                 [this] { clearForNext(); }});
 }
 
 // ---- opening ----------------------------------------------------------------
@@ -169,22 +121,12 @@ void ToDoDialog::load()
 
 void ToDoDialog::updateSaveButtons()
 {
-    const bool enabled = !m_form.description->text().isEmpty();
-    for (QPushButton* save : {m_form.add, m_form.addClose, m_form.modify}) {
-        if (save)
-            save->setEnabled(enabled);
-    }
+    m_form.enableSaveButtons(!m_form.description->text().isEmpty());
 }
 
 void ToDoDialog::attachmentEdited()
 {
-    const QString normalized = agenda::normalizedAttachment(m_form.attachment->text(), m_setup.programFolder);
-    if (normalized != m_form.attachment->text()) {
-        m_form.attachment->setText(normalized);
-        return;
-    }
-    m_form.attachment->setToolTip(normalized);
-    m_form.clearAttachment->setEnabled(!normalized.isEmpty());
+    ui::showStoredAttachment(m_form.attachment, m_form.clearAttachment, m_setup.programFolder);
 }
 
 // The bar at 100 means done; any lower value means not done.
@@ -201,16 +143,7 @@ void ToDoDialog::doneClicked(bool checked)
 
 void ToDoDialog::showBigNote(bool big)
 {
-    if (big == isBigNoteShown())
-        return;
-    QPlainTextEdit* from = big ? m_form.note : m_form.bigNote;
-    QPlainTextEdit* to = big ? m_form.bigNote : m_form.note;
-    to->setPlainText(from->toPlainText());
-    QTextCursor cursor = to->textCursor();
-    cursor.setPosition(qMin(from->textCursor().position(), to->document()->characterCount() - 1));
-    to->setTextCursor(cursor);
-    m_pages->setCurrentIndex(big ? 1 : 0);
-    to->setFocus();
+    ui::switchNotePage(m_pages, m_form.note, m_form.bigNote, big);
 }
 
 bool ToDoDialog::isBigNoteShown() const
@@ -220,6 +153,7 @@ bool ToDoDialog::isBigNoteShown() const
 
 void ToDoDialog::clearForNext()
 {
+    showBigNote(false);
     m_form.description->clear();
     m_form.note->clear();
     m_form.bigNote->clear();
@@ -246,14 +180,7 @@ void ToDoDialog::attachFolder()
 
 void ToDoDialog::setAttachmentPicked(const QString& path)
 {
-    if (path.isEmpty())
-        return;
-    const QString normalized = agenda::normalizedAttachment(path, m_setup.programFolder);
-    if (normalized.size() > ToDoDialogForm::kAttachmentLength) {
-        platform::MessageBox::warning(this, u"The path is longer than 255 characters and cannot be attached."_s);
-        return;
-    }
-    m_form.attachment->setText(normalized);
+    ui::putPickedAttachment(this, m_form.attachment, path, m_setup.programFolder);
 }
 
 // A picture of the dialog on a PDF page, opened with the desktop's viewer,
@@ -264,19 +191,9 @@ void ToDoDialog::print()
         this, u"Print"_s, platform::Shell::desktopFolder() + u"/to-do.pdf"_s, u"PDF (*.pdf)"_s);
     if (file.isEmpty())
         return;
-    const QPixmap picture = grab();
-    {
-        QPdfWriter writer(file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(150);
-        QPainter painter(&writer);
-        if (!painter.isActive()) {
-            platform::MessageBox::warning(this, u"Cannot write \""_s + file + u"\"."_s);
-            return;
-        }
-        const QSize size =
-            picture.size().scaled(painter.viewport().size(), Qt::KeepAspectRatio).boundedTo(picture.size() * 2);
-        painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
+    if (!ui::writePicturePdf(file, grab())) {
+        platform::MessageBox::warning(this, u"Cannot write \""_s + file + u"\"."_s);
+        return;
     }
     platform::Shell::openPath(file);
 }
@@ -330,31 +247,10 @@ bool ToDoDialog::save()
     return true;
 }
 
-void ToDoDialog::saveAndStay()
-{
-    if (!save())
-        return;
-    showBigNote(false);
-    clearForNext();
-}
-
-void ToDoDialog::saveAndClose()
-{
-    if (save())
-        accept();
-}
-
 bool ToDoDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            QPushButton* gate = m_mode == ToDoDialogMode::Add ? m_form.addClose : m_form.modify;
-            if (gate->isEnabled())
-                saveAndClose();
-            return true;
-        }
-    }
+    if (m_form.enterSaves(event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 

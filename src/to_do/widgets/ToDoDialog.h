@@ -90,8 +90,6 @@ private:
     void clearForNext();
 
     bool save();
-    void saveAndStay();
-    void saveAndClose();
 
     ToDoDialogMode m_mode;
     ToDoDialogSetup m_setup;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "ui/EntryForm.h"
+
 #include <QList>
 
 class QCheckBox;
 class QComboBox;
 class QFont;
 class QLabel;
-class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -22,7 +23,7 @@ enum class ToDoDialogMode { Add, Modify };
 // full-size note page and the button row. Controls the other mode does not
 // have stay null. ToDoDialog places the pages, owns them and gives the
 // controls their behaviour.
-struct ToDoDialogForm
+struct ToDoDialogForm : ui::LinkedEntryForm
 {
     explicit ToDoDialogForm(ToDoDialogMode mode);
 
@@ -34,42 +35,18 @@ struct ToDoDialogForm
     QList<QWidget*> oneLineFields() const;
 
     static constexpr int kDescriptionLength = 255;
-    static constexpr int kLinkLength = 50;
-    static constexpr int kAttachmentLength = 255;
     static constexpr int kGroupLength = 50;
-
-    QWidget* fieldsPage = nullptr;
-    QWidget* bigNotePage = nullptr;
-    QLayout* buttons = nullptr;
 
     QLineEdit* description = nullptr;
     QSpinBox* priority = nullptr;
     QComboBox* group = nullptr;
+    // The modify dialog's done box and percentage bar.
     QCheckBox* done = nullptr;
     QSlider* percent = nullptr;
     QLabel* percentLabel = nullptr;
-    QPushButton* bigNoteButton = nullptr;
-    QPlainTextEdit* note = nullptr;
-    QPushButton* smallNoteButton = nullptr;
-    QPlainTextEdit* bigNote = nullptr;
-    QLineEdit* link = nullptr;
-    QPushButton* clearLink = nullptr;
-    QLineEdit* attachment = nullptr;
-    QPushButton* attachFile = nullptr;
-    QPushButton* attachFolder = nullptr;
-    QPushButton* clearAttachment = nullptr;
-
-    QPushButton* hint = nullptr;
-    QPushButton* print = nullptr;
-    QPushButton* add = nullptr;
-    QPushButton* addClose = nullptr;
-    QPushButton* modify = nullptr;
-    QPushButton* close = nullptr;
 
 private:
     QWidget* buildFields(ToDoDialogMode mode);
-    QWidget* buildBigNote();
-    QLayout* buildButtons(ToDoDialogMode mode);
 };
 
 } // namespace brivane::to_do::widgets
