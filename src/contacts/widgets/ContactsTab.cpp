@@ -4,22 +4,18 @@
 #include "contacts/ContactCard.h"
 #include "contacts/ContactCommands.h"
 #include "contacts/widgets/ContactCardView.h"
+#include "contacts/widgets/ContactGridView.h"
+#include "contacts/widgets/ContactSearchBar.h"
 #include "contacts/widgets/DialDialog.h"
 #include "contacts/widgets/GroupFilter.h"
 #include "platform/Shell.h"
 #include "platform/widgets/MessageBox.h"
-#include "store/ArchiveCounts.h"
 #include "store/SettingsRecord.h"
 #include "store/SettingsStore.h"
 #include "themes/ColorText.h"
-#include "ui/GridSetup.h"
+#include "ui/ToolButton.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,6 +32,7 @@ using namespace Qt::StringLiterals;
 namespace brivane::contacts::widgets {
 
 using platform::MessageBox;
+using ui::makeToolButton;
 
 namespace {
 
@@ -55,7 +52,7 @@ QColor sectionColor(const store::SettingsRecord& settings, int section)
 ContactsTab::ContactsTab(const store::SettingsRecord& settings, const QSqlDatabase& db,
                          const QString& archiveFolder, const QString& programFolder, QWidget* parent)
     : QWidget(parent), m_settings(settings), m_archiveFolder(archiveFolder), m_programFolder(programFolder),
-      m_query(new ContactQuery(this)), m_columns(ColumnLayout::designedColumns())
+      m_query(new ContactQuery(this))
 {
     setObjectName(u"TabSheetContact"_s);
     buildWindow();
@@ -83,33 +80,23 @@ void ContactsTab::setDatabase(const QSqlDatabase& db)
         clearResults(); // no copy of a closing connection stays behind
 }
 
-QToolButton* ContactsTab::addToolButton(const char* name, const QString& hint, const QString& text)
-{
-    auto* button = new QToolButton;
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(hint);
-    button->setText(text);
-    button->setAutoRaise(true);
-    return button;
-}
-
 void ContactsTab::buildWindow()
 {
     m_toolbar = new QWidget;
     m_toolbar->setObjectName(u"panel_contact"_s);
-    m_insert = addToolButton("SpeedButton_AddContact", u"Insert"_s, u"Insert"_s);
-    m_delete = addToolButton("SpeedButtonDelContact", u"Delete"_s, u"Delete"_s);
-    m_modify = addToolButton("SpeedButtonModContact", u"Modify"_s, u"Modify"_s);
-    m_clone = addToolButton("SpeedButtonDupliContact", u"Clone "_s, u"Clone"_s);
-    m_import = addToolButton("SpeedButtonBOC", u"Import"_s, u"Import"_s);
-    m_export = addToolButton("SpeedButtonCSV", u"Export (visibles) "_s, u"Export"_s);
-    m_order = addToolButton("SpeedButtonOrderContact", u"Order"_s, u"Order"_s);
-    m_dial = addToolButton("SpeedButtonTele", u"Dial"_s, u"Dial"_s);
-    m_mail = addToolButton("SpeedButtonMailContact", u"E-mail"_s, u"E-mail"_s);
-    m_web = addToolButton("SpeedButtonWeb", u"Web Site"_s, u"Web"_s);
-    m_map = addToolButton("SpeedButtonGoMap", u"Search using Google Maps"_s, u"Map"_s);
-    m_print = addToolButton("SpeedButtonPrint_Contact", u"Print"_s, u"Print"_s);
-    m_hint = addToolButton("SpeedButtonHintContact", u"Hint"_s, u"?"_s);
+    m_insert = makeToolButton(u"SpeedButton_AddContact"_s, u"Insert"_s, u"Insert"_s);
+    m_delete = makeToolButton(u"SpeedButtonDelContact"_s, u"Delete"_s, u"Delete"_s);
+    m_modify = makeToolButton(u"SpeedButtonModContact"_s, u"Modify"_s, u"Modify"_s);
+    m_clone = makeToolButton(u"SpeedButtonDupliContact"_s, u"Clone "_s, u"Clone"_s);
+    m_import = makeToolButton(u"SpeedButtonBOC"_s, u"Import"_s, u"Import"_s);
+    m_export = makeToolButton(u"SpeedButtonCSV"_s, u"Export (visibles) "_s, u"Export"_s);
+    m_order = makeToolButton(u"SpeedButtonOrderContact"_s, u"Order"_s, u"Order"_s);
+    m_dial = makeToolButton(u"SpeedButtonTele"_s, u"Dial"_s, u"Dial"_s);
+    m_mail = makeToolButton(u"SpeedButtonMailContact"_s, u"E-mail"_s, u"E-mail"_s);
+    m_web = makeToolButton(u"SpeedButtonWeb"_s, u"Web Site"_s, u"Web"_s);
+    m_map = makeToolButton(u"SpeedButtonGoMap"_s, u"Search using Google Maps"_s, u"Map"_s);
+    m_print = makeToolButton(u"SpeedButtonPrint_Contact"_s, u"Print"_s, u"Print"_s);
+    m_hint = makeToolButton(u"SpeedButtonHintContact"_s, u"Hint"_s, u"?"_s);
     auto* toolbar = new QHBoxLayout(m_toolbar);
     toolbar->setContentsMargins(0, 0, 0, 0);
     toolbar->setSpacing(1);
@@ -119,33 +106,7 @@ void ContactsTab::buildWindow()
     toolbar->addStretch();
     toolbar->addWidget(m_hint);
 
-    m_kind = new QComboBox;
-    m_kind->setObjectName(u"ComboBox_KindFindContact"_s);
-    m_kind->addItems(searchKindNames());
-    m_search = new QLineEdit;
-    m_search->setObjectName(u"Edit_ragsoc"_s);
-    m_search->setMaxLength(50);
-    m_search->setPlaceholderText(u"Search"_s);
-    m_clearName = addToolButton("SpeedButtonClearName", u"Clear "_s, u"\u00D7"_s);
-    m_clearName->setEnabled(false);
-    m_emptyField = addToolButton("SpeedButtonCampoVuoto", u"Find if field is null"_s, u"\u2205"_s);
-    m_autoSearch = new QCheckBox(u"Auto"_s);
-    m_autoSearch->setObjectName(u"CheckBoxAutoFindContact"_s);
-    m_autoSearch->setToolTip(u"Search as you type"_s);
-    m_autoSearch->setChecked(true);
-    m_counter = new QLabel;
-    m_counter->setObjectName(u"Panel_FullName"_s);
-    m_counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_counter->setFrameShape(QFrame::StyledPanel);
-    m_counter->setMinimumWidth(90);
-    auto* searchRow = new QHBoxLayout;
-    searchRow->setSpacing(2);
-    searchRow->addWidget(m_kind);
-    searchRow->addWidget(m_search, 1);
-    searchRow->addWidget(m_clearName);
-    searchRow->addWidget(m_emptyField);
-    searchRow->addWidget(m_autoSearch);
-    searchRow->addWidget(m_counter);
+    m_searchBar = new ContactSearchBar;
 
     m_groups = new GroupFilter(u'C');
     auto* navigator = new QWidget;
@@ -159,13 +120,13 @@ void ContactsTab::buildWindow()
         {"NavigatorNext", u"Next"_s, u"\u25B6"_s},
         {"NavigatorLast", u"Last"_s, u"\u25B6|"_s}};
     for (const auto& [name, hint, text] : moves) {
-        QToolButton* button = addToolButton(name, hint, text);
+        QToolButton* button = makeToolButton(QLatin1String(name), hint, text);
         navigatorLayout->addWidget(button);
         m_navigator << button;
     }
-    m_showCard = addToolButton("SpeedButton_Scheda", u"Show contact card"_s, u"Card"_s);
+    m_showCard = makeToolButton(u"SpeedButton_Scheda"_s, u"Show contact card"_s, u"Card"_s);
     m_columnsButton =
-        addToolButton("SpeedButtonShowColonne", u"Save column width and position"_s, u"Columns"_s);
+        makeToolButton(u"SpeedButtonShowColonne"_s, u"Save column width and position"_s, u"Columns"_s);
     auto* groupRow = new QHBoxLayout;
     groupRow->setSpacing(2);
     groupRow->addWidget(new QLabel(u"Group"_s));
@@ -174,12 +135,8 @@ void ContactsTab::buildWindow()
     groupRow->addWidget(m_columnsButton);
     groupRow->addWidget(m_showCard);
 
-    m_grid = ui::makeGrid(u"DBGrid_Contact"_s);
-    m_grid->setModel(m_query);
-    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_grid->horizontalHeader()->setSectionsMovable(true);
-    m_grid->horizontalHeader()->setStretchLastSection(false);
-    m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_gridView = new ContactGridView(m_query, m_columnsButton, this);
+    m_grid = m_gridView->table();
     m_bottomNote = new QPlainTextEdit;
     m_bottomNote->setObjectName(u"DBMemo_Contact_bottom"_s);
     m_bottomNote->setReadOnly(true);
@@ -199,7 +156,7 @@ void ContactsTab::buildWindow()
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(3);
     layout->addWidget(m_toolbar);
-    layout->addLayout(searchRow);
+    layout->addWidget(m_searchBar);
     layout->addLayout(groupRow);
     layout->addLayout(body, 1);
 
@@ -230,22 +187,31 @@ void ContactsTab::buildWindow()
 
     m_quickTaskMenu = new QMenu(this);
     m_quickTaskMenu->setObjectName(u"PopupMenuAppRapido"_s);
+    addTaskKindActions(m_quickTaskMenu);
+    m_quickTaskMenu->addAction(u"Cancel"_s);
+}
+
+// One entry per task kind, each asking for that kind's add dialog.
+void ContactsTab::addTaskKindActions(QMenu* menu)
+{
     const QStringList kinds = {u"One Shot"_s, u"Yearly"_s, u"Monthly"_s, u"Weekly"_s};
     for (int kind = 0; kind < kinds.size(); ++kind) {
-        connect(m_quickTaskMenu->addAction(kinds[kind]), &QAction::triggered, this,
+        connect(menu->addAction(kinds[kind]), &QAction::triggered, this,
                 [this, kind] { Q_EMIT insertTaskRequested(kind); });
     }
-    m_quickTaskMenu->addAction(u"Cancel"_s);
+}
+
+void ContactsTab::requestInsert()
+{
+    if (!commandsBlocked())
+        Q_EMIT insertRequested();
 }
 
 void ContactsTab::connectControls()
 {
     connect(m_timerDraw, &QTimer::timeout, this, &ContactsTab::drawCard);
 
-    connect(m_insert, &QToolButton::clicked, this, [this] {
-        if (!commandsBlocked())
-            Q_EMIT insertRequested();
-    });
+    connect(m_insert, &QToolButton::clicked, this, &ContactsTab::requestInsert);
     connect(m_delete, &QToolButton::clicked, this, &ContactsTab::deleteCurrent);
     connect(m_modify, &QToolButton::clicked, this, [this] { modifyCurrent(false); });
     connect(m_clone, &QToolButton::clicked, this, &ContactsTab::cloneCurrent);
@@ -264,29 +230,10 @@ void ContactsTab::connectControls()
         MessageBox::information(this, u"Use the Contacts Tab to keep track of your contacts."_s);
     });
 
-    connect(m_search, &QLineEdit::textChanged, this, &ContactsTab::searchTextChanged);
-    connect(m_search, &QLineEdit::returnPressed, this, &ContactsTab::runSearch);
-    connect(m_kind, &QComboBox::activated, this, [this](int index) {
-        m_query->search.kind = SearchKind(index);
-        searchTextChanged();
-        m_search->setFocus();
-    });
-    connect(m_autoSearch, &QCheckBox::clicked, this, [this](bool on) {
-        if (!on) {
-            MessageBox::information(this,
-                                    u"You have disabled the automatic search as you type. \rTo start the "
-                                    u"search, press the ENTER key in the search box."_s);
-        }
-        m_search->setFocus();
-    });
-    connect(m_clearName, &QToolButton::clicked, this, [this] {
-        m_autoSearch->setChecked(true);
-        if (m_search->text().isEmpty())
-            runSearch();
-        else
-            m_search->clear();
-    });
-    connect(m_emptyField, &QToolButton::clicked, this, [this] { m_search->setText(isNullMark()); });
+    connect(m_searchBar, &ContactSearchBar::searchRequested, this, &ContactsTab::runSearch);
+    connect(m_searchBar, &ContactSearchBar::kindChosen, this,
+            [this](SearchKind kind) { m_query->search.kind = kind; });
+    connect(m_gridView, &ContactGridView::failed, this, &ContactsTab::report);
 
     connect(m_groups, &GroupFilter::changed, this, [this](const QString& text) {
         m_query->search.group = text;
@@ -340,15 +287,7 @@ void ContactsTab::startUp()
 
 bool ContactsTab::writeDefaultLayout()
 {
-    if (m_archiveFolder.isEmpty())
-        return false;
-    QString error;
-    if (!ColumnLayout::save(ColumnLayout::defaultFile(m_archiveFolder), ColumnLayout::designedColumns(),
-                            &error)) {
-        report(error);
-        return false;
-    }
-    return true;
+    return m_gridView->writeDefaultLayout(m_archiveFolder);
 }
 
 bool ContactsTab::loadGroups()
@@ -370,32 +309,16 @@ void ContactsTab::applyDisplayModeSetting()
 
 bool ContactsTab::loadSavedLayout()
 {
-    if (m_archiveFolder.isEmpty())
-        return false;
-    const auto loaded = ColumnLayout::load(ColumnLayout::userFile(m_archiveFolder));
-    if (!loaded)
-        return false;
-    m_columns = *loaded;
-    applyColumns();
-    return true;
+    return m_gridView->loadSavedLayout(m_archiveFolder);
 }
 
 // ---------------------------------------------------------------- search
 
-void ContactsTab::searchTextChanged()
-{
-    const QString text = m_search->text();
-    m_clearName->setEnabled(!text.isEmpty());
-    m_emptyField->setEnabled(!isEmptyFieldMark(text));
-    if (m_autoSearch->isChecked())
-        runSearch();
-}
-
 void ContactsTab::runSearch()
 {
     resetCounterColors();
-    m_query->search.kind = SearchKind(qMax(0, m_kind->currentIndex()));
-    m_query->search.text = m_search->text();
+    m_query->search.kind = m_searchBar->kind();
+    m_query->search.text = m_searchBar->text();
     m_query->search.group = m_groups->text();
     if (m_db.isOpen()) {
         QString error;
@@ -410,10 +333,9 @@ void ContactsTab::runSearch()
 
 void ContactsTab::afterSearch()
 {
-    if (m_query->columnCount() != m_appliedColumnCount)
-        applyColumns();
+    m_gridView->afterSearch();
     updateCommands();
-    m_counter->setText(store::ArchiveCounts::counterCaption(m_query->listedCount(), m_query->totalCount()));
+    m_searchBar->showCounts(m_query->listedCount(), m_query->totalCount());
     Q_EMIT countChanged(m_query->listedCount(), m_query->totalCount());
     if (m_query->rowCount() > 0)
         selectRow(0);
@@ -431,7 +353,7 @@ void ContactsTab::refreshCounts()
         report(error);
         return;
     }
-    m_counter->setText(store::ArchiveCounts::counterCaption(m_query->listedCount(), m_query->totalCount()));
+    m_searchBar->showCounts(m_query->listedCount(), m_query->totalCount());
     Q_EMIT countChanged(m_query->listedCount(), m_query->totalCount());
 }
 
@@ -454,28 +376,23 @@ void ContactsTab::setOrder(const QString& column, bool descending)
 
 void ContactsTab::resetSearch()
 {
-    m_autoSearch->setChecked(true);
-    m_search->blockSignals(true);
-    m_search->clear();
-    m_search->blockSignals(false);
-    m_clearName->setEnabled(false);
-    m_emptyField->setEnabled(true);
+    m_searchBar->reset();
     m_groups->clearGroup();
 }
 
 void ContactsTab::setCounterColors(const QColor& text, const QColor& background)
 {
-    m_counter->setAutoFillBackground(true);
-    QPalette palette = m_counter->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, background);
-    m_counter->setPalette(palette);
+    m_searchBar->setCounterColors(text, background);
 }
 
 void ContactsTab::resetCounterColors()
 {
-    m_counter->setAutoFillBackground(false);
-    m_counter->setPalette(QPalette());
+    m_searchBar->resetCounterColors();
+}
+
+QLineEdit* ContactsTab::searchField() const
+{
+    return m_searchBar->field();
 }
 
 QStringList ContactsTab::groupNames() const
@@ -579,7 +496,7 @@ void ContactsTab::modifyFinished()
 
 void ContactsTab::insertFinished()
 {
-    m_search->setFocus();
+    m_searchBar->field()->setFocus();
 }
 
 void ContactsTab::deleteCurrent()
@@ -643,14 +560,14 @@ void ContactsTab::setLocked(bool locked)
 
 ContactsTab::LinkResult ContactsTab::findLinked(const QString& link)
 {
-    m_kind->setCurrentIndex(0);
+    m_searchBar->setKind(SearchKind::NameCompany);
     m_query->search.kind = SearchKind::NameCompany;
     m_groups->clearGroup();
-    m_search->setText(link);
+    searchField()->setText(link);
     if (m_query->listedCount() == 0) {
         // Not a name: the link may be a group.
-        m_autoSearch->setChecked(true);
-        m_search->clear();
+        m_searchBar->setAutoSearch(true);
+        searchField()->clear();
         m_groups->setText(link);
     }
     if (m_query->listedCount() == 1 && !commandsBlocked()) {
@@ -770,7 +687,7 @@ void ContactsTab::relayout()
     applySettings();
     if (layout())
         layout()->activate();
-    updateColumnVisibility();
+    m_gridView->updateVisibility();
 }
 
 void ContactsTab::applySettings()
@@ -785,139 +702,40 @@ void ContactsTab::applySettings()
 void ContactsTab::clearResults()
 {
     m_query->clearResult();
-    m_appliedColumnCount = -1;
+    m_gridView->resultCleared();
 }
 
 // ---------------------------------------------------------------- columns
 
 QList<ContactColumn> ContactsTab::columns() const
 {
-    ContactsTab* self = const_cast<ContactsTab*>(this);
-    self->captureColumns();
-    return m_columns;
+    return m_gridView->columns();
 }
 
-void ContactsTab::applyColumns()
+bool ContactsTab::showsAllColumns() const
 {
-    QHeaderView* header = m_grid->horizontalHeader();
-    const int count = m_query->columnCount();
-    m_appliedColumnCount = count;
-    header->setVisible(m_wide);
-    m_columnsButton->setVisible(m_wide);
-    if (count == 0)
-        return;
-    for (int logical = 0; logical < count; ++logical)
-        header->setSectionHidden(logical, true);
-    int visual = 0;
-    for (const ContactColumn& column : std::as_const(m_columns)) {
-        const int logical = m_query->columnOf(column.field);
-        if (logical < 0)
-            continue;
-        header->moveSection(header->visualIndex(logical), visual++);
-        header->resizeSection(logical, column.width);
-        const bool shown = column.field == u"ragsoc"_s ? true : column.visible && m_wide;
-        header->setSectionHidden(logical, !shown);
-    }
-}
-
-void ContactsTab::captureColumns()
-{
-    if (!m_wide || m_appliedColumnCount <= 0 || m_query->columnCount() != m_appliedColumnCount)
-        return;
-    QHeaderView* header = m_grid->horizontalHeader();
-    QList<ContactColumn> captured;
-    for (int visual = 0; visual < header->count(); ++visual) {
-        const int logical = header->logicalIndex(visual);
-        const QString field = logical == m_query->columnOf(ContactQuery::noteMarkColumn())
-                                  ? ContactQuery::noteMarkColumn()
-                                  : m_query->record().fieldName(logical);
-        const auto known = std::find_if(m_columns.cbegin(), m_columns.cend(),
-                                        [&](const ContactColumn& column) { return column.field == field; });
-        if (known == m_columns.cend())
-            continue;
-        captured << ContactColumn{field, known->title, header->sectionSize(logical),
-                                  !header->isSectionHidden(logical)};
-    }
-    if (captured.size() == m_columns.size())
-        m_columns = captured;
-}
-
-void ContactsTab::updateColumnVisibility()
-{
-    int nameWidth = 218;
-    for (const ContactColumn& column : std::as_const(m_columns)) {
-        if (column.field == u"ragsoc"_s)
-            nameWidth = column.width;
-    }
-    const bool wide = nameWidth + 30 < m_grid->width();
-    if (wide == m_wide && m_appliedColumnCount == m_query->columnCount())
-        return;
-    captureColumns();
-    m_wide = wide;
-    applyColumns();
+    return m_gridView->showsAll();
 }
 
 void ContactsTab::saveColumns()
 {
-    if (m_archiveFolder.isEmpty())
-        return;
-    captureColumns();
-    QString error;
-    if (!ColumnLayout::save(ColumnLayout::userFile(m_archiveFolder), m_columns, &error))
-        report(error);
+    m_gridView->saveLayout(m_archiveFolder);
 }
 
 void ContactsTab::restoreDefaultColumns()
 {
-    if (m_archiveFolder.isEmpty())
-        return;
-    if (const auto loaded = ColumnLayout::load(ColumnLayout::defaultFile(m_archiveFolder))) {
-        m_columns = *loaded;
-        applyColumns();
-    }
-    const QString user = ColumnLayout::userFile(m_archiveFolder);
-    if (QFile::exists(user))
-        QFile::remove(user);
+    m_gridView->restoreDefaultLayout(m_archiveFolder);
 }
 
 void ContactsTab::autosizeColumns()
 {
-    captureColumns();
-    m_grid->hide();
-    m_query->fetchAll();
-    const QFontMetrics metrics(m_grid->font());
-    for (ContactColumn& column : m_columns) {
-        if (column.field == ContactQuery::noteMarkColumn()) {
-            column.width = ColumnLayout::kNoteMarkWidth;
-            continue;
-        }
-        const int logical = m_query->columnOf(column.field);
-        int widest = metrics.horizontalAdvance(column.field);
-        if (logical >= 0) {
-            for (int row = 0; row < m_query->rowCount(); ++row)
-                widest = qMax(widest, metrics.horizontalAdvance(
-                                          m_query->data(m_query->index(row, logical)).toString().trimmed()));
-        }
-        column.width = widest + 10;
-    }
-    applyColumns();
-    m_grid->show();
+    m_gridView->autosize();
     selectRow(0);
 }
 
 bool ContactsTab::saveLayoutForDefaultSize()
 {
-    if (m_wide || m_archiveFolder.isEmpty())
-        return false;
-    QList<ContactColumn> all = m_columns;
-    for (ContactColumn& column : all)
-        column.visible = true;
-    QString error;
-    if (!ColumnLayout::save(ColumnLayout::userFile(m_archiveFolder), all, &error)) {
-        report(error);
-        return false;
-    }
-    return true;
+    return m_gridView->saveLayoutForDefaultSize(m_archiveFolder);
 }
 
 // ---------------------------------------------------------------- events
@@ -931,15 +749,8 @@ void ContactsTab::contextMenu(const QPoint& position)
         m_contextMenu->setObjectName(u"PopupMenuContact"_s);
         QMenu* insert = m_contextMenu->addMenu(u"Insert"_s);
         QMenu* task = insert->addMenu(u"Task"_s);
-        const QStringList kinds = {u"One Shot"_s, u"Yearly"_s, u"Monthly"_s, u"Weekly"_s};
-        for (int kind = 0; kind < kinds.size(); ++kind) {
-            connect(task->addAction(kinds[kind]), &QAction::triggered, this,
-                    [this, kind] { Q_EMIT insertTaskRequested(kind); });
-        }
-        connect(insert->addAction(u"Contact"_s), &QAction::triggered, this, [this] {
-            if (!commandsBlocked())
-                Q_EMIT insertRequested();
-        });
+        addTaskKindActions(task);
+        connect(insert->addAction(u"Contact"_s), &QAction::triggered, this, &ContactsTab::requestInsert);
         connect(insert->addAction(u"Note"_s), &QAction::triggered, this, &ContactsTab::insertNoteRequested);
         connect(insert->addAction(u"To do"_s), &QAction::triggered, this, &ContactsTab::insertToDoRequested);
         QAction* remove = m_contextMenu->addAction(u"Delete"_s);
@@ -976,8 +787,6 @@ bool ContactsTab::eventFilter(QObject* watched, QEvent* event)
                 modifyCurrent(false);
                 return true;
             }
-        } else if (event->type() == QEvent::Resize) {
-            updateColumnVisibility();
         }
     } else if (watched == m_bottomNote->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         modifyCurrent(true);

@@ -7,9 +7,6 @@
 #include <QSqlRecord>
 #include <QWidget>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -24,9 +21,11 @@ struct SettingsRecord;
 namespace brivane::contacts::widgets {
 
 class ContactCardView;
+class ContactGridView;
+class ContactSearchBar;
 class GroupFilter;
 
-// The Contacts tab (Parts 5.1, 5.5, 5.6): the contact book with its search,
+// The Contacts tab: the contact book with its search,
 // group filter, order, record counter, list (grid) and card, the Delete and
 // Clone commands, the column layout files, and the mail, web, map, name
 // search, attachment, link and dial actions. Insert, Modify, Import, Export,
@@ -124,7 +123,7 @@ public:
     GroupFilter* groupFilter() const { return m_groups; }
     ContactCardView* card() const { return m_card; }
     QTableView* grid() const { return m_grid; }
-    QLineEdit* searchField() const { return m_search; }
+    QLineEdit* searchField() const;
     QStringList groupNames() const;
     QString groupFilterText() const;
     int currentRow() const;
@@ -134,7 +133,7 @@ public:
     // Makes a row current (fetching up to it); the last row past the end.
     void selectRow(int row);
     QList<ContactColumn> columns() const;
-    bool showsAllColumns() const { return m_wide; }
+    bool showsAllColumns() const;
 
 Q_SIGNALS:
     void insertRequested();
@@ -166,16 +165,13 @@ protected:
 
 private:
     void buildWindow();
-    QToolButton* addToolButton(const char* name, const QString& hint, const QString& text);
+    void addTaskKindActions(QMenu* menu);
+    void requestInsert();
     void connectControls();
     void afterSearch();
     void updateCommands();
-    void searchTextChanged();
     void requestCard();
     void showRowNote();
-    void applyColumns();
-    void captureColumns();
-    void updateColumnVisibility();
     void relayout();
     void popupMenu(QMenu* menu, QWidget* below);
     void showItemsMenu(const QString& field, const char* menuName, bool mail);
@@ -189,9 +185,6 @@ private:
     QString m_programFolder;
 
     ContactQuery* m_query;
-    QList<ContactColumn> m_columns;
-    int m_appliedColumnCount = -1;
-    bool m_wide = true;
     bool m_gridMode = false;
     bool m_readOnly = false;
     bool m_locked = false;
@@ -212,17 +205,13 @@ private:
     QToolButton* m_map = nullptr;
     QToolButton* m_print = nullptr;
     QToolButton* m_hint = nullptr;
-    QComboBox* m_kind = nullptr;
-    QLineEdit* m_search = nullptr;
-    QToolButton* m_clearName = nullptr;
-    QToolButton* m_emptyField = nullptr;
-    QCheckBox* m_autoSearch = nullptr;
-    QLabel* m_counter = nullptr;
+    ContactSearchBar* m_searchBar = nullptr;
     GroupFilter* m_groups = nullptr;
     QList<QToolButton*> m_navigator;
     QToolButton* m_showCard = nullptr;
     QToolButton* m_columnsButton = nullptr;
     QTableView* m_grid = nullptr;
+    ContactGridView* m_gridView = nullptr;
     QPlainTextEdit* m_bottomNote = nullptr;
     ContactCardView* m_card = nullptr;
     QTimer* m_timerDraw = nullptr;

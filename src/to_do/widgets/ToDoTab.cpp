@@ -13,6 +13,7 @@
 #include "to_do/ToDoWriter.h"
 #include "to_do/widgets/ToDoAttachMenu.h"
 #include "to_do/widgets/ToDoDialog.h"
+#include "ui/ToolButton.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -75,12 +76,7 @@ ToDoTab::~ToDoTab() = default;
 
 QToolButton* ToDoTab::addButton(const QString& name, const QString& hint, const QString& text)
 {
-    auto* button = new QToolButton;
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setText(text);
-    button->setAutoRaise(true);
-    return button;
+    return ui::makeToolButton(name, hint, text);
 }
 
 QLayout* ToDoTab::buildToolbar()
