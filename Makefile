@@ -25,6 +25,7 @@ test: build
 
 bench: build
 	$(BUILD)/bin/brivane-bench
+	$(BUILD)/bin/brivane-sky-bench
 
 clean:
 	rm -rf $(BUILD)

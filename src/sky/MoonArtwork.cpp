@@ -76,15 +76,17 @@ Surface surfaceAt(double x, double y)
         crater = std::max(crater, softInside(c, x, y));
     const double z = std::sqrt(std::max(0.0, 1.0 - x * x - y * y));
     const double limb = 0.78 + 0.22 * z;
-    const double albedo = 0.86 - 0.36 * mare + 0.14 * crater + 0.05 * grain(x, y);
+    const double albedo = 0.86 - 0.30 * mare + 0.14 * crater + 0.05 * grain(x, y);
     return {std::clamp(albedo * limb, 0.2, 1.0), mare};
 }
 
-// Whether a pixel belongs to the disc: the same rows the shadow is painted on.
+// Whether a pixel belongs to the disc: the rows the shadow is painted on,
+// but for the single pixels at the very top and bottom, which would stand
+// out of the outline (the shadow blackens them at every phase anyway).
 bool inDisc(const MoonGeometry& g, int x, int y)
 {
     const int dy = std::abs(y - g.centre.y());
-    if (dy > g.radius)
+    if (dy >= g.radius)
         return false;
     const int half = int(std::nearbyint(std::sqrt(double(g.radius * g.radius - dy * dy))));
     return std::abs(x - g.centre.x()) <= half;

@@ -6,6 +6,7 @@
 #include "agenda/widgets/CalendarMarker.h"
 #include "ui/GridSetup.h"
 #include "agenda/widgets/LitCalendar.h"
+#include "sky/widgets/SkyStrip.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -189,6 +190,9 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     sideLayout->addWidget(m_calendar);
     sideLayout->addLayout(stepper);
     sideLayout->addWidget(sideTabs, 1);
+    m_timeOfDay = platform::Clock::instance().now().time();
+    m_sky = new sky::widgets::SkyStrip;
+    sideLayout->addWidget(m_sky);
     m_side->setFixedWidth(240);
 
     auto* main = new QWidget;
@@ -210,7 +214,12 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
         m_calendar->setDate(date);
         Q_EMIT viewedDateChanged(date);
     });
-    const auto viewToday = [this] { setViewedDate(platform::Clock::instance().today()); };
+    connect(this, &TodayTab::viewedDateChanged, this, [this] { m_sky->showMoon(viewedMoment()); });
+    const auto viewToday = [this] {
+        const QDateTime now = platform::Clock::instance().now();
+        m_timeOfDay = now.time();
+        setViewedDate(now.date());
+    };
     connect(m_today, &QToolButton::clicked, this, viewToday);
     connect(m_todaySmall, &QToolButton::clicked, this, viewToday);
     const auto step = [this](int days) { setViewedDate(viewedDate().addDays(days)); };
@@ -224,6 +233,8 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
             [this] { setViewedDate(agenda::lastDayOfPreviousMonth(viewedDate())); });
     connect(m_showSuspended, &QCheckBox::toggled, this, &TodayTab::showSuspendedChanged);
     connect(m_sideButton, &QToolButton::clicked, this, [this](bool shown) {
+        if (shown)
+            m_sky->showZodiacAndSeason(viewedDate());
         m_side->setVisible(shown);
         Q_EMIT sidePanelToggled(shown);
     });
@@ -368,6 +379,11 @@ QDate TodayTab::viewedDate() const
     return m_picker->date();
 }
 
+QDateTime TodayTab::viewedMoment() const
+{
+    return QDateTime(viewedDate(), m_timeOfDay);
+}
+
 void TodayTab::setViewedDate(const QDate& date)
 {
     if (date == m_picker->date()) {
@@ -396,6 +412,8 @@ void TodayTab::setStartupControlsEnabled(bool enabled)
 
 void TodayTab::setSidePanelShown(bool shown)
 {
+    if (shown)
+        m_sky->showZodiacAndSeason(viewedDate());
     m_sideButton->setChecked(shown);
     m_side->setVisible(shown);
 }
@@ -438,6 +456,8 @@ void TodayTab::afterRefresh(const QDate& today)
         b->setEnabled(rows > 0);
     m_today->setEnabled(!viewingToday);
     m_todaySmall->setEnabled(!viewingToday);
+    if (sidePanelShown())
+        m_sky->showZodiacAndSeason(viewedDate());
     refitColumns();
     rowChanged();
 }
@@ -452,6 +472,13 @@ void TodayTab::refitColumns()
 QWidget* TodayTab::focusTarget() const
 {
     return m_grid;
+}
+
+void TodayTab::showEvent(QShowEvent* event)
+{
+    // Each visit of the tab shows the Moon of the viewed moment afresh.
+    m_sky->showMoon(viewedMoment());
+    QWidget::showEvent(event);
 }
 
 bool TodayTab::eventFilter(QObject* watched, QEvent* event)

@@ -19,6 +19,10 @@ namespace brivane::agenda {
 class TodayQuery;
 }
 
+namespace brivane::sky::widgets {
+class SkyStrip;
+}
+
 namespace brivane::ui {
 
 class LitCalendar;
@@ -34,6 +38,11 @@ public:
     explicit TodayTab(agenda::TodayQuery* model, QWidget* parent = nullptr);
 
     QDate viewedDate() const;
+    // The viewed date at the time of day the view keeps: the moment whose Moon
+    // is shown. Stepping keeps the time of day; viewing today brings in the
+    // current time.
+    QDateTime viewedMoment() const;
+    sky::widgets::SkyStrip* skyStrip() const { return m_sky; }
     // Views a date: the picker, the side calendar and a refresh request follow.
     void setViewedDate(const QDate& date);
     bool showSuspended() const;
@@ -83,6 +92,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QToolButton* button(const QString& name, const QString& hint, const QString& text);
@@ -111,6 +121,8 @@ private:
     QToolButton* m_attach;
     QMenu* m_attachMenu;
     QHash<QChar, QLabel*> m_counts;
+    sky::widgets::SkyStrip* m_sky;
+    QTime m_timeOfDay;
 };
 
 } // namespace brivane::ui
