@@ -141,6 +141,27 @@ private Q_SLOTS:
         QCOMPARE(moon->image().pixel(20, 15), qRgb(255, 0, 0));
     }
 
+    void calculatorOpensFromTheOptionsTab()
+    {
+        Home home;
+        shell::MainWindow window({});
+        QVERIFY(window.create());
+        QTRY_VERIFY(!window.isFirstShowPending());
+        MessageBox::clearShown();
+        auto* button = child<QAbstractButton>(&window, u"SpeedButton_TimeCalculator"_s);
+        QVERIFY(child<QWidget>(&window, u"Panel_special"_s)->isAncestorOf(button));
+        QCOMPARE(button->text(), u"Time Duration Calculator"_s);
+        QCOMPARE(button->toolTip(), u"Calculate duration between 2 dates or 2 times"_s);
+        button->click();
+        QPointer<TimeCalculatorDialog> dialog = window.findChild<TimeCalculatorDialog*>();
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->isVisible());
+        QCOMPARE(child<QLabel>(dialog, u"Label_Giorni"_s)->text(), u"0"_s);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QTRY_VERIFY(dialog.isNull());
+        QVERIFY(MessageBox::shown().isEmpty());
+    }
+
     void calculator_data()
     {
         QTest::addColumn<QDate>("firstDate");

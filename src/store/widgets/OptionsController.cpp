@@ -6,6 +6,7 @@
 #include "platform/widgets/MessageBox.h"
 #include "platform/widgets/Sound.h"
 #include "shell/DesktopCommands.h"
+#include "sky/widgets/TimeCalculatorDialog.h"
 #include "store/ArchiveLocation.h"
 #include "store/SettingsStore.h"
 #include "store/widgets/OptionsTab.h"
@@ -34,6 +35,16 @@ void OptionsController::setFolders(const QString& programFolder, const QString& 
     m_defaultFolder = defaultFolder;
     m_archiveFolder = archiveFolder;
     m_sharedFolderInUse = sharedFolderInUse;
+}
+
+void OptionsController::openTimeCalculator()
+{
+    // Opened from the Options tab, whose colour is then the current section colour.
+    sky::widgets::TimeCalculatorSetup setup;
+    setup.frameColor = themes::colorFromText(m_settings.sectionColors.value(8), setup.frameColor);
+    setup.focusColor = setup.frameColor;
+    setup.scalePercent = store::scaleEntries().value(m_settings.scalaIndex, QStringLiteral("100")).toInt();
+    sky::widgets::openTimeCalculator(m_window, setup);
 }
 
 void OptionsController::connectTab()
@@ -66,6 +77,7 @@ void OptionsController::connectTab()
         m_hooks.playAlarmSound();
     });
     connect(options, &OptionsTab::lookAheadRequested, this, &OptionsController::lookAheadRequested);
+    connect(options, &OptionsTab::timeCalculatorRequested, this, &OptionsController::openTimeCalculator);
     connect(options, &OptionsTab::hideTipsChanged, this, [this](bool hide) {
         setHintsHidden(hide);
         saveColumn(QStringLiteral("hidetips"), hide);

@@ -72,6 +72,7 @@ private:
     void fixWindowSize();
     void changeArchiveFolder();
     void backToDefaultFolder();
+    void openTimeCalculator();
 
     QWidget* m_window;
     OptionsTab* m_tab;

@@ -327,6 +327,10 @@ QWidget* OptionsTab::buildSpecialBox()
     layout->addWidget(m_readOnly, 0, 3);
     layout->addWidget(new QLabel(QStringLiteral("Start tab")), 1, 0);
     layout->addWidget(m_startTab, 1, 1);
+    auto* timeCalculator = button(QStringLiteral("SpeedButton_TimeCalculator"), QStringLiteral("Time Duration Calculator"),
+                                  QStringLiteral("Calculate duration between 2 dates or 2 times"));
+    layout->addWidget(timeCalculator, 2, 0, 1, 2);
+    connect(timeCalculator, &QToolButton::clicked, this, &OptionsTab::timeCalculatorRequested);
     // A keyboard toggle is written at once; a mouse toggle with the next full save.
     m_blocco->installEventFilter(this);
     connect(m_readOnly, &QCheckBox::clicked, this,

@@ -72,6 +72,7 @@ Q_SIGNALS:
     void hideTipsChanged(bool hide);
     void scaleChanged(int index);
     void ampmChanged(bool on);
+    void timeCalculatorRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
