@@ -42,9 +42,10 @@ void printTable(const QList<Line>& lines)
     for (const Line& line : lines) {
         const Summary& s = line.summary;
         const QString target =
-            line.targetMs > 0 ? QStringLiteral("≤ ") + QString::number(line.targetMs) + QStringLiteral(" ms") : QStringLiteral("—");
-        const QString result = line.floor                     ? QStringLiteral("floor")
-                               : line.targetMs <= 0          ? QStringLiteral("report")
+            line.targetMs > 0 ? QStringLiteral("≤ ") + QString::number(line.targetMs) + QStringLiteral(" ms")
+                              : QStringLiteral("—");
+        const QString result = line.floor                  ? QStringLiteral("floor")
+                               : line.targetMs <= 0        ? QStringLiteral("report")
                                : s.median <= line.targetMs ? QStringLiteral("PASS")
                                                            : QStringLiteral("OVER");
         out << "| " << line.name << " | " << ms(s.median) << " | " << ms(s.min) << " | " << ms(s.max) << " | "
@@ -114,7 +115,8 @@ int main(int argc, char* argv[])
     lines << Line{QStringLiteral("Earth from the complete VSOP87D series (2,425 terms)"), earth, 0, true}
           << Line{QStringLiteral("Moon from the lunar tables (120 terms)"), moon, 0, true}
           << Line{QStringLiteral("Phase angle of the Moon (Sun, Moon, angle)"), phase, 1.0}
-          << Line{QStringLiteral("Strip's share of a day step (sign, season, Moon picture, repaint)"), stripStep, 2.0}
+          << Line{QStringLiteral("Strip's share of a day step (sign, season, Moon picture, repaint)"),
+                  stripStep, 2.0}
           << Line{QStringLiteral("Whole day step of the Today tab, without the archive query"), todayStep, 0};
     printTable(lines);
     out << "\nPhase angle / its Earth series floor: " << ratio(phase, earth) << "\n"

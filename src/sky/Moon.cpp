@@ -66,7 +66,8 @@ MoonPosition moonPosition(Real julianDay)
             318.0L * sinDegrees(a2);
     sumB += -2235.0L * sinDegrees(meanLongitude) + 382.0L * sinDegrees(a3) +
             175.0L * sinDegrees(a1 - latitudeArgument) + 175.0L * sinDegrees(a1 + latitudeArgument) +
-            127.0L * sinDegrees(meanLongitude - moonAnomaly) - 115.0L * sinDegrees(meanLongitude + moonAnomaly);
+            127.0L * sinDegrees(meanLongitude - moonAnomaly) -
+            115.0L * sinDegrees(meanLongitude + moonAnomaly);
 
     MoonPosition moon;
     moon.longitude = reduceAngle(meanLongitude + sumL / 1000000.0L);

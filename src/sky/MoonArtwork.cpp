@@ -133,8 +133,9 @@ QImage draw(MoonSize size, MoonStyle style)
             }
             brightness /= kSamples * kSamples;
             mare /= kSamples * kSamples;
-            const int index = color ? std::max(1, int(std::lround(brightness * 15))) * 16 + int(std::lround(mare * 15))
-                                    : std::max(1, int(std::lround(brightness * 15)));
+            const int index =
+                color ? std::max(1, int(std::lround(brightness * 15))) * 16 + int(std::lround(mare * 15))
+                      : std::max(1, int(std::lround(brightness * 15)));
             image.setPixel(x, y, uint(index));
         }
     }

@@ -79,7 +79,8 @@ Real pictureAngle(const QDateTime& moment)
 QImage moonPicture(const MoonPictureOptions& options, const QDateTime& moment, Real angle)
 {
     const MoonGeometry geometry = moonGeometry(options.size);
-    QImage image = basePicture(basePictureName(options.size, options.style)).convertToFormat(QImage::Format_RGB32);
+    QImage image =
+        basePicture(basePictureName(options.size, options.style)).convertToFormat(QImage::Format_RGB32);
 
     // Marked before the shadow, so the red pixel shows only where it is day.
     if (options.markLanding && moment > landingMoment())

@@ -119,7 +119,8 @@ void MoonPictureTest::basePictures()
     QCOMPARE(picture.pixel(g.centre.x(), g.centre.y() + g.radius), kBlack);
     // Not a flat disc: the seas are darker than the highlands.
     const QColor sea = QColor(picture.pixel(g.centre.x() + g.radius * 35 / 100, g.centre.y()));
-    const QColor highland = QColor(picture.pixel(g.centre.x() + g.radius * 30 / 100, g.centre.y() + g.radius * 60 / 100));
+    const QColor highland =
+        QColor(picture.pixel(g.centre.x() + g.radius * 30 / 100, g.centre.y() + g.radius * 60 / 100));
     QCOMPARE_LT(sea.lightness(), highland.lightness());
     QVERIFY(lit > 3 * g.radius * g.radius);
     QVERIFY(basePicture(u"MOON_HUGE"_s).isNull());
@@ -205,7 +206,8 @@ void MoonPictureTest::landingSite_data()
     QTest::addColumn<bool>("mark");
     QTest::addColumn<bool>("red");
     const QDateTime landing = at(1969, 7, 20, 20, 17, 43);
-    QTest::newRow("64, a second after the landing") << MoonSize::ms64 << landing.addSecs(1) << 10.0 << true << true;
+    QTest::newRow("64, a second after the landing")
+        << MoonSize::ms64 << landing.addSecs(1) << 10.0 << true << true;
     QTest::newRow("32, years later") << MoonSize::ms32 << at(2024, 1, 25) << 10.0 << true << true;
     QTest::newRow("16, years later") << MoonSize::ms16 << at(2024, 1, 25) << 10.0 << true << true;
     QTest::newRow("the landing moment itself") << MoonSize::ms64 << landing << 10.0 << true << false;
@@ -290,14 +292,16 @@ void MoonPictureTest::timeOfDayMovesTheTerminator()
     const Real change = pictureAngle(morning) - pictureAngle(evening);
     QCOMPARE_GT(change, 10.0L);
     QCOMPARE_LT(change, 14.0L);
-    QVERIFY(moonPicture(large, morning, pictureAngle(morning)) != moonPicture(large, evening, pictureAngle(evening)));
+    QVERIFY(moonPicture(large, morning, pictureAngle(morning)) !=
+            moonPicture(large, evening, pictureAngle(evening)));
 }
 
 void MoonPictureTest::sameDateSamePicture()
 {
     const QDateTime moment = at(2024, 3, 3, 15, 20);
     const MoonPictureOptions small = options(MoonSize::ms32, MoonStyle::msClassic, true);
-    QCOMPARE(moonPicture(small, moment, pictureAngle(moment)), moonPicture(small, moment, pictureAngle(moment)));
+    QCOMPARE(moonPicture(small, moment, pictureAngle(moment)),
+             moonPicture(small, moment, pictureAngle(moment)));
 }
 
 QTEST_GUILESS_MAIN(MoonPictureTest)

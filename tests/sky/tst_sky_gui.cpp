@@ -33,8 +33,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-template <typename T>
-T* child(QWidget* window, const QString& name)
+template <typename T> T* child(QWidget* window, const QString& name)
 {
     T* found = window->findChild<T*>(name);
     if (!found)
@@ -205,8 +204,8 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(dialog, u"Label_Ore"_s)->text(), u"0"_s);
 
         // The times, in both orders.
-        for (const auto& [first, second] : {std::pair(QTime(8, 30), QTime(10, 15, 30)),
-                                            std::pair(QTime(10, 15, 30), QTime(8, 30))}) {
+        for (const auto& [first, second] :
+             {std::pair(QTime(8, 30), QTime(10, 15, 30)), std::pair(QTime(10, 15, 30), QTime(8, 30))}) {
             time1->setTime(first);
             time2->setTime(second);
             click(dialog, u"Button_Calcola_Ore"_s);
@@ -217,8 +216,10 @@ private Q_SLOTS:
         }
 
         click(dialog, u"SpeedButton_Help"_s);
-        QCOMPARE(MessageBox::shownTexts(),
-                 QStringList{u"In this module you can get the calculation of the time elapsed between 2 dates or times."_s});
+        QCOMPARE(
+            MessageBox::shownTexts(),
+            QStringList{
+                u"In this module you can get the calculation of the time elapsed between 2 dates or times."_s});
         QTest::keyClick(dialog, Qt::Key_Escape);
         QTRY_VERIFY(dialog.isNull());
     }

@@ -65,8 +65,10 @@ void SkyCalendarTest::zodiacAndSeason()
 // and four seasons tile the year.
 void SkyCalendarTest::everyDayHasOneSignAndSeason()
 {
-    QCOMPARE(brivane::sky::zodiacAndSeason(QDate(2023, 1, 5)).signHint, u"Capricorn\rfrom 22 December to 20 January"_s);
-    QCOMPARE(brivane::sky::zodiacAndSeason(QDate(2023, 1, 5)).seasonHint, u"Winter\rfrom 22 December to 20 March"_s);
+    QCOMPARE(brivane::sky::zodiacAndSeason(QDate(2023, 1, 5)).signHint,
+             u"Capricorn\rfrom 22 December to 20 January"_s);
+    QCOMPARE(brivane::sky::zodiacAndSeason(QDate(2023, 1, 5)).seasonHint,
+             u"Winter\rfrom 22 December to 20 March"_s);
     QCOMPARE(brivane::sky::zodiacAndSeason(QDate(2023, 6, 1)).signHint, u"Gemini\rfrom 21 May to 21 June"_s);
     QCOMPARE(brivane::sky::zodiacAndSeason(QDate(2023, 10, 1)).seasonHint,
              u"Autumn\rfrom 23 September to 21 December"_s);
@@ -93,17 +95,18 @@ void SkyCalendarTest::dateDistance_data()
     QTest::addColumn<qint64>("days");
     QTest::addColumn<qint64>("years");
     QTest::newRow("a leap year") << QDate(2020, 1, 1) << QDate(2021, 1, 1) << qint64(366) << qint64(1);
-    QTest::newRow("365 days fall short of a year") << QDate(2021, 3, 1) << QDate(2022, 3, 1) << qint64(365)
-                                                   << qint64(0);
+    QTest::newRow("365 days fall short of a year")
+        << QDate(2021, 3, 1) << QDate(2022, 3, 1) << qint64(365) << qint64(0);
     QTest::newRow("backwards") << QDate(2022, 5, 10) << QDate(2022, 5, 1) << qint64(-9) << qint64(0);
     QTest::newRow("the same day") << QDate(2022, 5, 10) << QDate(2022, 5, 10) << qint64(0) << qint64(0);
     QTest::newRow("four years") << QDate(2000, 2, 29) << QDate(2004, 2, 29) << qint64(1461) << qint64(4);
-    QTest::newRow("backwards over years") << QDate(2010, 6, 15) << QDate(1990, 6, 14) << qint64(-7306)
-                                          << qint64(20);
+    QTest::newRow("backwards over years")
+        << QDate(2010, 6, 15) << QDate(1990, 6, 14) << qint64(-7306) << qint64(20);
     // A first date a calendar year after the second counts one year.
-    QTest::newRow("a calendar year back") << QDate(2022, 3, 1) << QDate(2021, 3, 1) << qint64(-365) << qint64(1);
-    QTest::newRow("back to a later day of the month") << QDate(2022, 3, 1) << QDate(2021, 3, 31) << qint64(-335)
-                                                      << qint64(0);
+    QTest::newRow("a calendar year back")
+        << QDate(2022, 3, 1) << QDate(2021, 3, 1) << qint64(-365) << qint64(1);
+    QTest::newRow("back to a later day of the month")
+        << QDate(2022, 3, 1) << QDate(2021, 3, 31) << qint64(-335) << qint64(0);
 }
 
 void SkyCalendarTest::dateDistance()

@@ -94,8 +94,8 @@ std::vector<Block> readVsop(const std::string& path)
     for (const Block& block : blocks) {
         if (int(block.terms.size()) != block.declared)
             fail(path + ": block of variable " + std::to_string(block.variable) + ", power " +
-                 std::to_string(block.power) + " declares " + std::to_string(block.declared) + " terms, holds " +
-                 std::to_string(block.terms.size()));
+                 std::to_string(block.power) + " declares " + std::to_string(block.declared) +
+                 " terms, holds " + std::to_string(block.terms.size()));
     }
     return blocks;
 }
@@ -162,7 +162,8 @@ int main(int argc, char* argv[])
     const std::vector<Block> blocks = readVsop(folder + "/vsop87d_earth.txt");
     const std::vector<std::string> longitudeDistance =
         readLunar(folder + "/moon_lr.csv", "D,M,Mp,F,sum_l_sin_coeff,sum_r_cos_coeff", 2);
-    const std::vector<std::string> latitude = readLunar(folder + "/moon_b.csv", "D,M,Mp,F,sum_b_sin_coeff", 1);
+    const std::vector<std::string> latitude =
+        readLunar(folder + "/moon_b.csv", "D,M,Mp,F,sum_b_sin_coeff", 1);
 
     // Powers of each variable, which must run 0, 1, 2, ... without a gap.
     std::map<int, std::vector<const Block*>> byVariable;
@@ -191,7 +192,8 @@ int main(int argc, char* argv[])
         }
         out << "const VsopSeries k" << variableName(variable) << "Series[] = {\n";
         for (const Block* block : byVariable[variable])
-            out << "    {k" << variableName(variable) << block->power << ", " << block->terms.size() << "},\n";
+            out << "    {k" << variableName(variable) << block->power << ", " << block->terms.size()
+                << "},\n";
         out << "};\n\n";
     }
     out << "} // namespace\n\n";

@@ -82,7 +82,8 @@ TimeCalculatorDialog::TimeCalculatorDialog(const TimeCalculatorSetup& setup, QWi
     m_secondTime->setObjectName(QStringLiteral("DateTimePicker_Ora2"));
     for (QTimeEdit* picker : {m_firstTime, m_secondTime})
         picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-    for (QWidget* picker : std::initializer_list<QWidget*>{m_firstDate, m_secondDate, m_firstTime, m_secondTime}) {
+    for (QWidget* picker :
+         std::initializer_list<QWidget*>{m_firstDate, m_secondDate, m_firstTime, m_secondTime}) {
         setBackground(picker, Qt::white);
         picker->installEventFilter(this);
     }
@@ -157,15 +158,17 @@ TimeCalculatorDialog::TimeCalculatorDialog(const TimeCalculatorSetup& setup, QWi
     outer->addWidget(frame);
 
     agenda::widgets::scaleFont(this, setup.scalePercent);
-    agenda::widgets::chainTabOrder({m_firstDate, m_secondDate, calculateDates, m_firstTime, m_secondTime,
-                                    calculateTimes, help, close});
+    agenda::widgets::chainTabOrder(
+        {m_firstDate, m_secondDate, calculateDates, m_firstTime, m_secondTime, calculateTimes, help, close});
 
     connect(calculateDates, &QPushButton::clicked, this, &TimeCalculatorDialog::calculateDates);
     connect(calculateTimes, &QPushButton::clicked, this, &TimeCalculatorDialog::calculateTimes);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this, [this] {
         platform::MessageBox::information(
-            this, QStringLiteral("In this module you can get the calculation of the time elapsed between 2 dates or times."));
+            this,
+            QStringLiteral(
+                "In this module you can get the calculation of the time elapsed between 2 dates or times."));
     });
     agenda::widgets::fitToContents(this);
 }
