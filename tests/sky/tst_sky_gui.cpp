@@ -1,9 +1,12 @@
+#include "agenda/widgets/DialogChrome.h"
 #include "platform/widgets/MessageBox.h"
 #include "platform/widgets/TrayIcon.h"
 #include "shell/MainWindow.h"
 #include "sky/MoonImage.h"
 #include "sky/widgets/MoonPicture.h"
 #include "sky/widgets/TimeCalculatorDialog.h"
+#include "store/SettingsRecord.h"
+#include "themes/ColorText.h"
 #include "support/MockClock.h"
 
 #include <QAbstractButton>
@@ -156,6 +159,11 @@ private Q_SLOTS:
         QVERIFY(dialog);
         QTRY_VERIFY(dialog->isVisible());
         QCOMPARE(child<QLabel>(dialog, u"Label_Giorni"_s)->text(), u"0"_s);
+        // Framed in the Options colour, the title written in the tab caption colour.
+        const QColor options = themes::colorFromText(store::SettingsRecord::defaultSectionColors().value(8));
+        auto* title = dialog->findChild<agenda::widgets::DialogTitleBar*>();
+        QCOMPARE(title->palette().color(QPalette::Window), options);
+        QCOMPARE(title->palette().color(QPalette::WindowText), QColor(Qt::black));
         QTest::keyClick(dialog, Qt::Key_Escape);
         QTRY_VERIFY(dialog.isNull());
         QVERIFY(MessageBox::shown().isEmpty());

@@ -18,8 +18,6 @@
 namespace brivane::sky::widgets {
 
 using agenda::widgets::DialogTitleBar;
-using agenda::widgets::KindFrame;
-using agenda::widgets::WindowDragger;
 
 namespace {
 
@@ -135,27 +133,17 @@ TimeCalculatorDialog::TimeCalculatorDialog(const TimeCalculatorSetup& setup, QWi
     buttons->addStretch();
     buttons->addWidget(close);
 
-    auto* frame = new KindFrame(setup.frameColor);
-    frame->setObjectName(QStringLiteral("Frame_Dialog"));
-    auto* titleBar = new DialogTitleBar(caption(), setup.titleColor);
-    auto* dragger = new WindowDragger(this);
-    dragger->watch(titleBar);
-    dragger->watch(frame);
-
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 8, 10, 10);
     body->addWidget(dates);
     body->addWidget(times);
     body->addLayout(buttons);
-    auto* frameLayout = new QVBoxLayout(frame);
-    const int border = KindFrame::kBorder;
-    frameLayout->setContentsMargins(border, border, border, border);
-    frameLayout->setSpacing(0);
-    frameLayout->addWidget(titleBar);
-    frameLayout->addLayout(body, 1);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(frame);
+    agenda::widgets::frameDialog(this, caption(), setup.frameColor, body)
+        ->setObjectName(QStringLiteral("Frame_Dialog"));
+    if (auto* titleBar = findChild<DialogTitleBar*>()) {
+        QPalette palette = titleBar->palette();
+        palette.setColor(QPalette::WindowText, setup.titleTextColor);
+        titleBar->setPalette(palette);
+    }
 
     agenda::widgets::scaleFont(this, setup.scalePercent);
     agenda::widgets::chainTabOrder(

@@ -13,7 +13,7 @@ namespace brivane::sky::widgets {
 struct TimeCalculatorSetup
 {
     QColor frameColor = QColor(0xC0, 0xC0, 0xC0); // the Options section colour
-    QColor titleColor = Qt::black;                // the tab caption colour
+    QColor titleTextColor = Qt::black;            // the tab caption colour
     QColor focusColor = Qt::white;                // the current section colour
     int scalePercent = 100;
 };
