@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QSqlDatabase>
+
+class QDateEdit;
+class QLabel;
+class QPushButton;
+
+namespace brivane::agenda::widgets {
+
+// "One Shot repository": moves the one-shot tasks of a period into the
+// repository table and back. Opened without blocking; destroyed on close.
+class RepositoryDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `from`/`to` invalid: from the earliest one-shot task to today.
+    static RepositoryDialog* openDialog(QSqlDatabase db, const QDate& from, const QDate& to, const QDate& today,
+                                        int scalePercent, QWidget* parent);
+
+Q_SIGNALS:
+    // After each move: the one-shot list is to be run again.
+    void moved();
+    void errorRaised(const QString& message);
+
+private:
+    RepositoryDialog(QSqlDatabase db, QWidget* parent);
+    void refreshCounters();
+    void deposit();
+    void take();
+    void takeAll();
+    void afterMove(int count, const QString& error);
+
+    QSqlDatabase m_db;
+    QDateEdit* m_from = nullptr;
+    QDateEdit* m_to = nullptr;
+    QLabel* m_inUse = nullptr;
+    QLabel* m_deposited = nullptr;
+    QLabel* m_total = nullptr;
+    QPushButton* m_deposit = nullptr;
+    QPushButton* m_take = nullptr;
+    QPushButton* m_takeAll = nullptr;
+};
+
+} // namespace brivane::agenda::widgets

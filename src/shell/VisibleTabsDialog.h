@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QSqlDatabase>
+
+class QCheckBox;
+
+namespace brivane::shell {
+
+// "Visible tabs": eight boxes, one per section tab, shown as stored; "Apply"
+// writes them for the next start, "Close" leaves them. Opened without
+// blocking and destroyed on close.
+class VisibleTabsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static VisibleTabsDialog* openDialog(QSqlDatabase db, const QList<bool>& stored, int scalePercent,
+                                         QWidget* parent);
+
+Q_SIGNALS:
+    void errorRaised(const QString& message);
+
+private:
+    VisibleTabsDialog(QSqlDatabase db, QWidget* parent);
+    void apply();
+
+    QSqlDatabase m_db;
+    QList<QCheckBox*> m_boxes;
+};
+
+} // namespace brivane::shell
