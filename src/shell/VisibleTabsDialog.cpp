@@ -13,7 +13,7 @@
 
 namespace brivane::shell {
 
-VisibleTabsDialog::VisibleTabsDialog(QSqlDatabase db, QWidget* parent) : QDialog(parent), m_db(std::move(db))
+VisibleTabsDialog::VisibleTabsDialog(QSqlDatabase db, QWidget* parent) : QDialog(parent), m_connection(db.connectionName())
 {
     setObjectName(QStringLiteral("TTabShowForm"));
     setWindowTitle(QStringLiteral("Visible tabs"));
@@ -73,7 +73,7 @@ void VisibleTabsDialog::apply()
     for (const QCheckBox* box : std::as_const(m_boxes))
         visible << box->isChecked();
     QString error;
-    if (!store::saveTabFlags(m_db, visible, &error)) {
+    if (!store::saveTabFlags(db(), visible, &error)) {
         Q_EMIT errorRaised(error);
         return;
     }

@@ -26,7 +26,10 @@ private:
     VisibleTabsDialog(QSqlDatabase db, QWidget* parent);
     void apply();
 
-    QSqlDatabase m_db;
+    // The connection is looked up by name at each use, so the dialog never
+    // holds the archive open past the window.
+    QSqlDatabase db() const { return QSqlDatabase::database(m_connection, false); }
+    QString m_connection;
     QList<QCheckBox*> m_boxes;
 };
 

@@ -37,7 +37,7 @@ QDateEdit* datePicker(const QString& name)
 
 } // namespace
 
-RepositoryDialog::RepositoryDialog(QSqlDatabase db, QWidget* parent) : QDialog(parent), m_db(std::move(db))
+RepositoryDialog::RepositoryDialog(QSqlDatabase db, QWidget* parent) : QDialog(parent), m_connection(db.connectionName())
 {
     setObjectName(QStringLiteral("TRepositoryForm"));
     setWindowTitle(QStringLiteral("One Shot repository"));
@@ -118,7 +118,7 @@ RepositoryDialog* RepositoryDialog::openDialog(QSqlDatabase db, const QDate& fro
         dialog->m_from->setDate(from);
         dialog->m_to->setDate(to);
     } else {
-        const QDate earliest = Repository(dialog->m_db).earliestOneShot();
+        const QDate earliest = Repository(dialog->db()).earliestOneShot();
         dialog->m_from->setDate(earliest.isValid() ? earliest : today);
         dialog->m_to->setDate(today);
     }
@@ -133,7 +133,7 @@ void RepositoryDialog::refreshCounters()
 {
     Repository::Counts counts;
     QString error;
-    if (!Repository(m_db).counts(counts, &error)) {
+    if (!Repository(db()).counts(counts, &error)) {
         Q_EMIT errorRaised(error);
         return;
     }
@@ -156,19 +156,19 @@ void RepositoryDialog::afterMove(int count, const QString& error)
 void RepositoryDialog::deposit()
 {
     QString error;
-    afterMove(Repository(m_db).deposit(m_from->date(), m_to->date(), &error), error);
+    afterMove(Repository(db()).deposit(m_from->date(), m_to->date(), &error), error);
 }
 
 void RepositoryDialog::take()
 {
     QString error;
-    afterMove(Repository(m_db).take(m_from->date(), m_to->date(), &error), error);
+    afterMove(Repository(db()).take(m_from->date(), m_to->date(), &error), error);
 }
 
 void RepositoryDialog::takeAll()
 {
     QString error;
-    afterMove(Repository(m_db).takeAll(&error), error);
+    afterMove(Repository(db()).takeAll(&error), error);
 }
 
 } // namespace brivane::agenda::widgets

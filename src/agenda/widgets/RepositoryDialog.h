@@ -34,7 +34,10 @@ private:
     void takeAll();
     void afterMove(int count, const QString& error);
 
-    QSqlDatabase m_db;
+    // The connection is looked up by name at each use, so the dialog never
+    // holds the archive open past the window.
+    QSqlDatabase db() const { return QSqlDatabase::database(m_connection, false); }
+    QString m_connection;
     QDateEdit* m_from = nullptr;
     QDateEdit* m_to = nullptr;
     QLabel* m_inUse = nullptr;

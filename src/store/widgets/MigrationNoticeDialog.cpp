@@ -116,7 +116,7 @@ void MigrationNotice::showCheck()
 
 void MigrationNotice::open()
 {
-    if (m_dialog) {
+    if (m_dialog && m_dialog->isVisible()) {
         m_dialog->raise();
         return;
     }
