@@ -127,13 +127,20 @@ void SpecialMenu::showSettings(const store::SettingsRecord& s)
     const QSignalBlocker blocco(m_blocco);
     const QSignalBlocker read(m_read);
     const QSignalBlocker startTab(m_startTab);
-    m_password->setText(s.psw);
+    // A new password typed but not yet confirmed survives other settings
+    // writes; it is confirmed or rolled back when the menu closes.
+    const bool typedNew = m_password->text() != m_shownPassword;
+    if (!typedNew) {
+        m_password->setText(s.psw);
+        m_close->setText(QStringLiteral("Close special menu"));
+    }
+    m_shownPassword = s.psw;
+    const bool hasText = !m_password->text().isEmpty();
     m_blocco->setChecked(s.blocco == QLatin1String("Y"));
     m_read->setChecked(s.solalettura);
-    m_read->setEnabled(!s.psw.isEmpty());
-    m_lock->setEnabled(!s.psw.isEmpty());
-    m_clear->setEnabled(!s.psw.isEmpty());
-    m_close->setText(QStringLiteral("Close special menu"));
+    m_read->setEnabled(hasText);
+    m_lock->setEnabled(hasText);
+    m_clear->setEnabled(hasText);
     bool ok = false;
     const int position = s.startab.toInt(&ok);
     m_startTab->setCurrentIndex(ok && position >= 0 && position < m_startTab->count() ? position : -1);

@@ -64,6 +64,7 @@ private:
     QToolButton* m_close = nullptr;
     QHBoxLayout* m_commands = nullptr;
     QGridLayout* m_layout = nullptr;
+    QString m_shownPassword; // the stored password last shown
 };
 
 } // namespace brivane::shell

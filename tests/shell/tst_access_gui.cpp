@@ -216,6 +216,11 @@ private Q_SLOTS:
         MessageBox::clearShown();
         child<QAbstractButton>(&window, "SpeedButton_VaiSpeciale")->click();
         QTest::keyClicks(child<QLineEdit>(&window, "Edit_ImpostaPSW"), QStringLiteral("Key"));
+        // Another settings write meanwhile keeps the typed password.
+        child<QCheckBox>(&window, "CheckBox_Blocco")->click();
+        QCOMPARE(setting(home, "blocco"), QStringLiteral("N"));
+        QCOMPARE(child<QLineEdit>(&window, "Edit_ImpostaPSW")->text(), QStringLiteral("Key"));
+        QCOMPARE(setting(home, "psw"), QString());
         InputBox::setNextAnswers({QStringLiteral("Key")});
         MessageBox::setNextAnswers({MessageBox::Answer::No});
         QSignalSpy terminated(&window, &shell::MainWindow::terminated);
