@@ -51,7 +51,8 @@ void MainWindow::buildArchiveCare()
     connect(openSpecial, &QToolButton::clicked, this, [this] { m_access->openSpecialMenu(); });
     connect(m_specialMenu->addCommand(QStringLiteral("SpeedButton_TabShow"), QStringLiteral("Visible tabs")),
             &QToolButton::clicked, this, [this] {
-                auto* dialog = VisibleTabsDialog::openDialog(m_archive.database(), m_settings.tabVisible, m_scalePercent, this);
+                auto* dialog = VisibleTabsDialog::openDialog(m_archive.database(), m_settings.tabVisible, m_scalePercent,
+                                                           sectionColor(TabOptions), this);
                 connect(dialog, &VisibleTabsDialog::errorRaised, this, &MainWindow::showError);
             });
     connect(m_specialMenu->addCommand(QStringLiteral("SpeedButtonRepository"), QStringLiteral("One Shot repository"),
@@ -93,6 +94,7 @@ void MainWindow::buildArchiveCare()
     notice.owed = [this] { return m_settings.migrationinfo; };
     notice.loadSettings = [this] { loadSettings(); };
     notice.showError = [this](const QString& message) { showError(message); };
+    notice.color = [this] { return sectionColor(m_tabs->currentIndex()); };
     m_migration = new store::widgets::MigrationNotice(notice, this);
 }
 

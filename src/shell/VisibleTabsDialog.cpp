@@ -3,6 +3,7 @@
 #include "agenda/widgets/DialogChrome.h"
 #include "platform/widgets/MessageBox.h"
 #include "store/TabFlags.h"
+#include "ui/DialogFrame.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,7 +14,7 @@
 
 namespace brivane::shell {
 
-VisibleTabsDialog::VisibleTabsDialog(QSqlDatabase db, QWidget* parent) : QDialog(parent), m_connection(db.connectionName())
+VisibleTabsDialog::VisibleTabsDialog(QSqlDatabase db, const QColor& color, QWidget* parent) : QDialog(parent), m_connection(db.connectionName())
 {
     setObjectName(QStringLiteral("TTabShowForm"));
     setWindowTitle(QStringLiteral("Visible tabs"));
@@ -43,9 +44,11 @@ VisibleTabsDialog::VisibleTabsDialog(QSqlDatabase db, QWidget* parent) : QDialog
     buttons->addStretch();
     buttons->addWidget(apply);
     buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout;
     layout->addLayout(grid);
     layout->addLayout(buttons);
+
+    ui::frameDialog(this, layout, windowTitle(), color);
 
     connect(apply, &QPushButton::clicked, this, &VisibleTabsDialog::apply);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -56,9 +59,9 @@ VisibleTabsDialog::VisibleTabsDialog(QSqlDatabase db, QWidget* parent) : QDialog
 }
 
 VisibleTabsDialog* VisibleTabsDialog::openDialog(QSqlDatabase db, const QList<bool>& stored, int scalePercent,
-                                                 QWidget* parent)
+                                                 const QColor& color, QWidget* parent)
 {
-    auto* dialog = new VisibleTabsDialog(std::move(db), parent);
+    auto* dialog = new VisibleTabsDialog(std::move(db), color, parent);
     for (int i = 0; i < dialog->m_boxes.size(); ++i)
         dialog->m_boxes[i]->setChecked(stored.value(i, true));
     agenda::widgets::scaleFont(dialog, scalePercent);

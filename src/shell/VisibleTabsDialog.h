@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QList>
 #include <QSqlDatabase>
@@ -17,13 +18,13 @@ class VisibleTabsDialog : public QDialog
 
 public:
     static VisibleTabsDialog* openDialog(QSqlDatabase db, const QList<bool>& stored, int scalePercent,
-                                         QWidget* parent);
+                                         const QColor& color, QWidget* parent);
 
 Q_SIGNALS:
     void errorRaised(const QString& message);
 
 private:
-    VisibleTabsDialog(QSqlDatabase db, QWidget* parent);
+    VisibleTabsDialog(QSqlDatabase db, const QColor& color, QWidget* parent);
     void apply();
 
     // The connection is looked up by name at each use, so the dialog never

@@ -193,7 +193,8 @@ void AgendaController::openRepository()
     const bool period = oneShot->periodOn;
     auto* dialog = agenda::widgets::RepositoryDialog::openDialog(
         m_db, period ? oneShot->periodFrom : QDate(), period ? oneShot->periodTo : QDate(),
-        platform::Clock::instance().today(), m_entry.scalePercent, m_window);
+        platform::Clock::instance().today(), m_entry.scalePercent,
+        themes::colorFromText(m_settings.sectionColors.value(OneShot), QColor(Qt::lightGray)), m_window);
     connect(dialog, &agenda::widgets::RepositoryDialog::moved, this, [this] {
         runList(OneShot);
         m_listTabs[OneShot]->refitColumns();

@@ -3,6 +3,7 @@
 #include "agenda/Repository.h"
 #include "agenda/widgets/DialogChrome.h"
 #include "platform/widgets/MessageBox.h"
+#include "ui/DialogFrame.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -37,7 +38,7 @@ QDateEdit* datePicker(const QString& name)
 
 } // namespace
 
-RepositoryDialog::RepositoryDialog(QSqlDatabase db, QWidget* parent) : QDialog(parent), m_connection(db.connectionName())
+RepositoryDialog::RepositoryDialog(QSqlDatabase db, const QColor& color, QWidget* parent) : QDialog(parent), m_connection(db.connectionName())
 {
     setObjectName(QStringLiteral("TRepositoryForm"));
     setWindowTitle(QStringLiteral("One Shot repository"));
@@ -95,10 +96,12 @@ RepositoryDialog::RepositoryDialog(QSqlDatabase db, QWidget* parent) : QDialog(p
     middle->addWidget(period);
     middle->addLayout(counters);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout;
     layout->addWidget(text);
     layout->addLayout(middle);
     layout->addLayout(buttons);
+
+    ui::frameDialog(this, layout, windowTitle(), color);
 
     connect(m_deposit, &QPushButton::clicked, this, &RepositoryDialog::deposit);
     connect(m_take, &QPushButton::clicked, this, &RepositoryDialog::take);
@@ -111,9 +114,9 @@ RepositoryDialog::RepositoryDialog(QSqlDatabase db, QWidget* parent) : QDialog(p
 }
 
 RepositoryDialog* RepositoryDialog::openDialog(QSqlDatabase db, const QDate& from, const QDate& to, const QDate& today,
-                                               int scalePercent, QWidget* parent)
+                                               int scalePercent, const QColor& color, QWidget* parent)
 {
-    auto* dialog = new RepositoryDialog(std::move(db), parent);
+    auto* dialog = new RepositoryDialog(std::move(db), color, parent);
     if (from.isValid() && to.isValid()) {
         dialog->m_from->setDate(from);
         dialog->m_to->setDate(to);

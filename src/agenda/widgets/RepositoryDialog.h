@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDate>
 #include <QDialog>
 #include <QSqlDatabase>
@@ -19,7 +20,7 @@ class RepositoryDialog : public QDialog
 public:
     // `from`/`to` invalid: from the earliest one-shot task to today.
     static RepositoryDialog* openDialog(QSqlDatabase db, const QDate& from, const QDate& to, const QDate& today,
-                                        int scalePercent, QWidget* parent);
+                                        int scalePercent, const QColor& color, QWidget* parent);
 
 Q_SIGNALS:
     // After each move: the one-shot list is to be run again.
@@ -27,7 +28,7 @@ Q_SIGNALS:
     void errorRaised(const QString& message);
 
 private:
-    RepositoryDialog(QSqlDatabase db, QWidget* parent);
+    RepositoryDialog(QSqlDatabase db, const QColor& color, QWidget* parent);
     void refreshCounters();
     void deposit();
     void take();

@@ -3,6 +3,7 @@
 #include "platform/Shell.h"
 #include "platform/widgets/MessageBox.h"
 #include "store/MigrationNotice.h"
+#include "ui/DialogFrame.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -44,15 +45,11 @@ QPixmap converterPicture()
 
 } // namespace
 
-MigrationNoticeDialog::MigrationNoticeDialog(QWidget* parent) : QDialog(parent)
+MigrationNoticeDialog::MigrationNoticeDialog(const QColor& color, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TMigrationInfoForm"));
     setWindowTitle(QStringLiteral("Important information about this upgrade"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* title = new QLabel(QStringLiteral("Important information about this upgrade"));
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
     auto* text = new QPlainTextEdit;
     text->setObjectName(QStringLiteral("Memo_MigrationInfo"));
     text->setReadOnly(true);
@@ -79,10 +76,11 @@ MigrationNoticeDialog::MigrationNoticeDialog(QWidget* parent) : QDialog(parent)
     buttons->addStretch();
     buttons->addWidget(download);
     buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title);
+    auto* layout = new QVBoxLayout;
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
+
+    ui::frameDialog(this, layout, windowTitle(), color);
 
     connect(download, &QPushButton::clicked, this, [this] {
         // Only an explicit No keeps the browser closed.
@@ -120,7 +118,7 @@ void MigrationNotice::open()
         m_dialog->raise();
         return;
     }
-    m_dialog = new MigrationNoticeDialog(m_window.widget);
+    m_dialog = new MigrationNoticeDialog(m_window.color ? m_window.color() : QColor(Qt::lightGray), m_window.widget);
     MigrationNoticeDialog* dialog = m_dialog;
     connect(dialog, &QDialog::finished, this, [this, dialog] { closed(dialog->doNotShowAgain()); });
     dialog->open();

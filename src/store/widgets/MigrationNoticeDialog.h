@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QPointer>
 #include <QSqlDatabase>
@@ -17,7 +18,7 @@ class MigrationNoticeDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit MigrationNoticeDialog(QWidget* parent = nullptr);
+    explicit MigrationNoticeDialog(const QColor& color, QWidget* parent = nullptr);
     bool doNotShowAgain() const;
 
 private:
@@ -38,6 +39,7 @@ public:
         std::function<bool()> owed; // the migrationinfo setting
         std::function<void()> loadSettings;
         std::function<void(const QString&)> showError;
+        std::function<QColor()> color; // the window's colour
     };
 
     explicit MigrationNotice(Window window, QObject* parent = nullptr);
