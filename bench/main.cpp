@@ -7,6 +7,7 @@
 //   brivane-bench --generate DIR [N]  only write DIR/myarcs/boarc.abs with
 //                                     N tasks (default 100,000)
 
+#include "ArchiveCareBench.h"
 #include "BookBench.h"
 #include "Generator.h"
 #include "ResidentBench.h"
@@ -339,6 +340,24 @@ int benchmark()
               << Line{u"Reading a 1 MB note from the archive"_s, 1, book.bigNoteRead, 50.0};
     out << "\n";
     printTable(bookLines);
+
+    const bench::ArchiveCareFigures care = bench::measureArchiveCare(archive.filePath(), home.path() + u"/care"_s);
+    if (!care.error.isEmpty())
+        err << "brivane-bench: archive care: " << care.error << "\n";
+    QList<Line> careLines;
+    careLines << Line{u"Backup, 100,000 tasks and 50,000 contacts (%1 MiB)"_s.arg(care.archiveMiB, 0, 'f', 1), 0,
+                      care.backup, 2000.0}
+              << Line{u"  floor: VACUUM INTO through the C API"_s, 0, care.backupFloor, std::nullopt}
+              << Line{u"Deposit of 10,000 one-shot tasks into the repository"_s, care.deposited, care.deposit, 1000.0}
+              << Line{u"  floor: the same two statements through the C API"_s, care.deposited, care.depositFloor,
+                      std::nullopt};
+    out << "\n";
+    printTable(careLines);
+    auto ratio = [](const bench::Summary& figure, const bench::Summary& floor) {
+        return floor.median > 0 ? QString::number(figure.median / floor.median, 'f', 2) : u"-"_s;
+    };
+    out << "Ratios to the floor (medians): backup " << ratio(care.backup, care.backupFloor) << ", deposit "
+        << ratio(care.deposit, care.depositFloor) << "\n";
 
     out << "\nQuery plans (EXPLAIN QUERY PLAN):\n";
     printPlan(db, u"Today"_s, agenda::todayStatement(false), day, true);

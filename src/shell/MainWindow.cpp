@@ -10,6 +10,9 @@
 #include "platform/widgets/Sound.h"
 #include "platform/widgets/TrayIcon.h"
 #include "shell/TopBar.h"
+#include "shell/AccessController.h"
+#include "store/widgets/BackupCommands.h"
+#include "store/widgets/MigrationNoticeDialog.h"
 #include "store/ArchiveCounts.h"
 #include "store/ArchiveLocation.h"
 #include "store/ArchiveStartup.h"
@@ -84,6 +87,7 @@ MainWindow::~MainWindow()
     m_contacts->clear();
     m_notesTab->setDatabase(QSqlDatabase());
     m_reminders->setDatabase(QSqlDatabase());
+    m_options->setDatabase(QSqlDatabase());
     m_archive.close();
 }
 
@@ -442,6 +446,7 @@ QColor MainWindow::sectionColor(int tab) const
 
 void MainWindow::iconize()
 {
+    m_access->lockBeforeIconize();
     m_minimised = true;
     if (!m_tray->isAvailable()) {
         showMinimized();
@@ -481,6 +486,7 @@ void MainWindow::updateDefaultSizeButton()
 void MainWindow::quit()
 {
     // The special menu closes here, confirming a changed password.
+    m_access->closeSpecialMenu();
     m_tray->setTerminateEnabled(false);
     if (m_notesTab->hasUnsavedNote()) {
         m_tabs->setCurrentIndex(TabNotes);
@@ -559,7 +565,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 // ---------------------------------------------------------------- hooks
 
-void MainWindow::swapPendingRestore(const QString&) {}
+void MainWindow::swapPendingRestore(const QString& folder)
+{
+    store::widgets::BackupCommands::swapPendingRestore(this, folder);
+}
 bool MainWindow::writeContactColumnLayoutDefaults()
 {
     m_contacts->tab()->writeDefaultLayout();
@@ -580,11 +589,17 @@ void MainWindow::applyTheme(const QString&) {}
 void MainWindow::writeDefaultThemeFiles() {}
 bool MainWindow::applyStartupLock()
 {
-    m_locked = !m_settings.psw.isEmpty() && m_settings.blocco == QLatin1String("Y");
+    m_access->applyAtCreation();
     return true;
 }
-void MainWindow::raisePasswordPanelIfLocked() {}
-void MainWindow::showMigrationNoticeIfOwed() {}
+void MainWindow::raisePasswordPanelIfLocked()
+{
+    m_access->raiseAtShow();
+}
+void MainWindow::showMigrationNoticeIfOwed()
+{
+    m_migration->showCheck();
+}
 bool MainWindow::runDayStartCheck()
 {
     if (m_reminders->dayStartCheck())
@@ -608,7 +623,10 @@ void MainWindow::runLookAhead(bool automatic)
 {
     m_reminders->runLookAhead(automatic);
 }
-void MainWindow::showMigrationNotice() {}
+void MainWindow::showMigrationNotice()
+{
+    m_migration->open();
+}
 bool MainWindow::unsavedFilePrompt()
 {
     return m_notesTab->askToSaveUnsavedNote();

@@ -22,6 +22,10 @@ namespace brivane::to_do::widgets {
 class ToDoTab;
 }
 
+namespace brivane::store::widgets {
+class MigrationNotice;
+}
+
 namespace brivane::ui {
 class CalendarMarker;
 class OptionsController;
@@ -31,9 +35,11 @@ class SectionTab;
 
 namespace brivane::shell {
 
+class AccessController;
 class AgendaController;
 class ContactsController;
 class ReminderController;
+class SpecialMenu;
 class TopBar;
 
 // The main window: builds the nine tabs, opens the archive and applies the
@@ -85,6 +91,9 @@ protected:
 
 private:
     void buildWindow();
+    // Backup and restore, the repository, the special menu, the lock and
+    // read-only mode, the visible tabs and the migration notice.
+    void buildArchiveCare();
     void buildTimers();
     void buildOptions();
 
@@ -177,6 +186,9 @@ private:
     ui::OptionsTab* m_optionsTab = nullptr;
     ui::OptionsController* m_options = nullptr;
     platform::TrayIcon* m_tray = nullptr;
+    SpecialMenu* m_specialMenu = nullptr;
+    AccessController* m_access = nullptr;
+    store::widgets::MigrationNotice* m_migration = nullptr;
 
     QTimer* m_timerOrologio = nullptr;
     QTimer* m_timerControlloOrario = nullptr;

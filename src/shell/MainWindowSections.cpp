@@ -12,6 +12,7 @@
 #include "platform/widgets/Sound.h"
 #include "platform/widgets/TrayIcon.h"
 #include "shell/TopBar.h"
+#include "shell/SpecialMenu.h"
 #include "store/ArchiveCounts.h"
 #include "store/ArchiveLocation.h"
 #include "store/ArchiveStartup.h"
@@ -240,7 +241,9 @@ void MainWindow::buildOptions()
     window.terminate = [this] { terminate(); };
     window.playAlarmSound = [this] { m_reminders->playAlarmSound(); };
     window.saveContactLayoutForDefaultSize = [this] { m_contacts->tab()->saveLayoutForDefaultSize(); };
+    window.collectFullSave = [this](store::SettingsRecord record) { return m_specialMenu->collectFullSave(record); };
     m_options = new ui::OptionsController(this, m_optionsTab, m_settings, window, this);
+    buildArchiveCare();
     connect(m_options, &ui::OptionsController::settingsWritten, this, &MainWindow::loadSettings);
     connect(m_options, &ui::OptionsController::dateFormatsChanged, this, [this] {
         m_agenda->runList(AgendaController::OneShot);

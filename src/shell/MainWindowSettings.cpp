@@ -12,6 +12,8 @@
 #include "platform/widgets/Sound.h"
 #include "platform/widgets/TrayIcon.h"
 #include "shell/TopBar.h"
+#include "shell/SpecialMenu.h"
+#include "shell/TabVisibility.h"
 #include "store/ArchiveCounts.h"
 #include "store/ArchiveLocation.h"
 #include "store/ArchiveStartup.h"
@@ -65,33 +67,11 @@ bool MainWindow::applyCreationSettings()
     m_clockFormat = clockFormatFor(s.ampm);
 
     // Tab visibility and start tab; the Options tab is always there.
-    bool anyHidden = false;
-    for (int tab = TabOneShot; tab <= TabToDo; ++tab) {
-        m_tabs->setTabVisible(tab, s.tabVisible.value(tab, true));
-        anyHidden = anyHidden || !s.tabVisible.value(tab, true);
-    }
-    if (!m_tabs->isTabVisible(TabToday)) {
-        for (int tab = 0; tab < m_tabs->count(); ++tab) {
-            if (m_tabs->isTabVisible(tab)) {
-                m_tabs->setCurrentIndex(tab);
-                break;
-            }
-        }
-    }
-    if (s.startab == QLatin1String("-")) {
-        // Archives of an older version mean Today by "-".
-        m_tabs->setCurrentIndex(TabToday);
-        m_settings.startab = QStringLiteral("4");
+    if (TabVisibility::apply(m_tabs, s, m_agenda->todayTab()->findChild<QWidget*>(QStringLiteral("SpeedButtonFollowToday")),
+                             m_specialMenu->startTabList())) {
+        // Archives of an older version mean Today by "-": saved as "4".
         m_options->fullSave();
-    } else {
-        bool ok = false;
-        const int start = s.startab.toInt(&ok);
-        if (ok && start == TabOptions)
-            m_tabs->setCurrentIndex(TabOptions);
-        else if (ok && start >= 0 && start < TabOptions && m_tabs->isTabVisible(start))
-            m_tabs->setCurrentIndex(start);
     }
-    Q_UNUSED(anyHidden)
     m_options->setHintsHidden(s.hidetips);
     m_contacts->tab()->applyDisplayModeSetting();
     m_contacts->tab()->applyMemorisedGroup();
@@ -123,6 +103,7 @@ void MainWindow::loadSettings()
     m_settings = loaded;
     m_settingsLoaded = true;
     m_optionsTab->showSettings(m_settings);
+    m_specialMenu->showSettings(m_settings);
     const QDate today = platform::Clock::instance().today();
     m_optionsTab->setDateSamples(agenda::formatDate(today, m_settings.dataShot),
                                  agenda::formatDate(today, m_settings.dataYear));

@@ -4,7 +4,9 @@
 #include "agenda/Purge.h"
 #include "agenda/TaskCommands.h"
 #include "agenda/TaskListQuery.h"
+#include "agenda/widgets/RepositoryDialog.h"
 #include "agenda/widgets/TaskDialog.h"
+#include "store/DataWriteGuard.h"
 #include "themes/ColorText.h"
 #include "platform/Clock.h"
 #include "platform/widgets/MessageBox.h"
@@ -65,6 +67,8 @@ AgendaController::AgendaController(QWidget* window, const store::SettingsRecord&
         const int kind = kindOf(QString(section));
         if (kind >= 0)
             openTaskDialog(kind, -1, false);
+        else if (section == QLatin1Char('D'))
+            openRepository();
         else
             Q_EMIT entriesLabelActivated(section);
     });
@@ -170,12 +174,32 @@ void AgendaController::refreshTodayIfPending()
 
 bool AgendaController::purgeExpired()
 {
+    // Read-only mode changes no row; the purge waits for full access.
+    if (store::DataWriteGuard::isBlocked(m_db))
+        return true;
     QString error;
     if (agenda::purgeExpiredOneShots(m_db, platform::Clock::instance().today(), &error) < 0) {
         reportError(error);
         return false;
     }
     return true;
+}
+
+void AgendaController::openRepository()
+{
+    if (m_commandsBlocked)
+        return;
+    const agenda::TaskListQuery* oneShot = m_listQueries[OneShot];
+    const bool period = oneShot->periodOn;
+    auto* dialog = agenda::widgets::RepositoryDialog::openDialog(
+        m_db, period ? oneShot->periodFrom : QDate(), period ? oneShot->periodTo : QDate(),
+        platform::Clock::instance().today(), m_entry.scalePercent,
+        themes::colorFromText(m_settings.sectionColors.value(OneShot), QColor(Qt::lightGray)), m_window);
+    connect(dialog, &agenda::widgets::RepositoryDialog::moved, this, [this] {
+        runList(OneShot);
+        m_listTabs[OneShot]->refitColumns();
+    });
+    connect(dialog, &agenda::widgets::RepositoryDialog::errorRaised, this, &AgendaController::reportError);
 }
 
 void AgendaController::refitGrids()
@@ -198,6 +222,8 @@ int AgendaController::kindOfTask(qint64 codimp) const
 
 void AgendaController::openTaskDialog(int kind, qint64 codimp, bool enlargedNote)
 {
+    if (m_commandsBlocked)
+        return;
     if (kind < 0)
         return;
     m_entry.db = m_db;
@@ -223,6 +249,8 @@ void AgendaController::openTaskDialog(int kind, qint64 codimp, bool enlargedNote
 
 void AgendaController::check(qint64 codimp)
 {
+    if (m_commandsBlocked)
+        return;
     const int row = m_todayTab->currentRow();
     QString error;
     if (!agenda::toggleDone(m_db, codimp, viewedDate(), &error)) {
@@ -247,6 +275,8 @@ bool AgendaController::prepareListFor(qint64 codimp, int kind)
 
 void AgendaController::modifyFromToday(qint64 codimp, bool enlargedNote)
 {
+    if (m_commandsBlocked)
+        return;
     const int row = m_todayTab->currentRow();
     const int kind = kindOfTask(codimp);
     if (kind < 0)
@@ -258,6 +288,8 @@ void AgendaController::modifyFromToday(qint64 codimp, bool enlargedNote)
 
 void AgendaController::deleteFromToday(qint64 codimp)
 {
+    if (m_commandsBlocked)
+        return;
     const int row = m_todayTab->currentRow();
     const int kind = kindOfTask(codimp);
     const QString description = m_todayQuery->record(row).value(QStringLiteral("id")).toString();
@@ -277,6 +309,8 @@ void AgendaController::deleteFromToday(qint64 codimp)
 
 void AgendaController::deleteFromList(int kind, qint64 codimp)
 {
+    if (m_commandsBlocked)
+        return;
     ui::TaskListTab* tab = m_listTabs[kind];
     const int row = tab->currentRow();
     const QString description = m_listQueries[kind]->record(row).value(QStringLiteral("id")).toString();
@@ -293,6 +327,8 @@ void AgendaController::deleteFromList(int kind, qint64 codimp)
 
 void AgendaController::cloneFromList(int kind, qint64 codimp)
 {
+    if (m_commandsBlocked)
+        return;
     ui::TaskListTab* tab = m_listTabs[kind];
     const int row = tab->currentRow();
     QString error;

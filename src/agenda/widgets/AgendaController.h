@@ -69,6 +69,12 @@ public:
     void setScalePercent(int percent) { m_entry.scalePercent = percent; }
     // Whether the Today tab is the one on screen (a save then refreshes it).
     void setTodayActive(bool active) { m_todayActive = active; }
+    // While locked or read-only no add, modify, clone, delete or check runs.
+    void setCommandsBlocked(bool blocked) { m_commandsBlocked = blocked; }
+    bool commandsBlocked() const { return m_commandsBlocked; }
+    // The "One Shot repository" dialog, with the one-shot period filter's
+    // dates when that filter is on.
+    void openRepository();
 
 Q_SIGNALS:
     void tabRequested(int tabIndex);
@@ -104,6 +110,7 @@ private:
     bool m_todayActive = false;
     bool m_todayRefreshPending = false;
     bool m_startupFinished = false;
+    bool m_commandsBlocked = false;
 };
 
 } // namespace brivane::shell

@@ -149,6 +149,9 @@ bool ReminderController::dayStartCheck()
 
 void ReminderController::runLookAhead(bool automatic)
 {
+    // A manual run shows the real lists, which settles a deferred notice.
+    if (!automatic)
+        m_lookAheadDeferred = false;
     if (m_window.closePopups)
         m_window.closePopups();
     QList<reminders::LookAheadDay> days;

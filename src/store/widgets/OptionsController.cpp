@@ -102,7 +102,9 @@ bool OptionsController::writeOrReport(bool ok, const QString& error)
 
 void OptionsController::fullSave()
 {
-    const store::SettingsRecord record = m_tab->collectFullSave(m_settings);
+    store::SettingsRecord record = m_tab->collectFullSave(m_settings);
+    if (m_hooks.collectFullSave)
+        record = m_hooks.collectFullSave(record);
     QString error;
     const bool formatsChanged = record.dataShot != m_settings.dataShot || record.dataYear != m_settings.dataYear;
     if (!writeOrReport(store::SettingsStore(m_database).fullSave(record, &error), error))

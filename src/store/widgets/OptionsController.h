@@ -34,6 +34,9 @@ public:
         std::function<void()> terminate;
         std::function<void()> playAlarmSound;
         std::function<void()> saveContactLayoutForDefaultSize;
+        // Values of the full save held outside the Options tab's own
+        // controls (the special menu's lock switch and start tab).
+        std::function<store::SettingsRecord(store::SettingsRecord)> collectFullSave;
     };
 
     OptionsController(QWidget* window, OptionsTab* tab, store::SettingsRecord& settings, Window hooks,

@@ -66,7 +66,8 @@ OptionsTab::OptionsTab(QWidget* parent) : QWidget(parent)
     grid->addWidget(buildWindowBox(), 0, 1);
     grid->addWidget(buildColorBox(), 1, 1);
     grid->addWidget(buildEditorBox(), 2, 1);
-    grid->addWidget(buildSpecialBox(), 4, 0, 1, 2);
+    m_sections = new QVBoxLayout;
+    grid->addLayout(m_sections, 4, 0, 1, 2);
     grid->setRowStretch(5, 1);
 
     auto* scroll = new QScrollArea;
@@ -301,42 +302,9 @@ QWidget* OptionsTab::buildEditorBox()
     return box;
 }
 
-QWidget* OptionsTab::buildSpecialBox()
+void OptionsTab::addSection(QWidget* section)
 {
-    auto* box = new QGroupBox(QStringLiteral("Access and start tab"));
-    box->setObjectName(QStringLiteral("Panel_special"));
-    auto* layout = new QGridLayout(box);
-    m_password = new QLineEdit;
-    m_password->setObjectName(QStringLiteral("Edit_ImpostaPSW"));
-    m_password->setMaxLength(30);
-    m_password->setEchoMode(QLineEdit::Password);
-    m_password->setReadOnly(true);
-    m_password->setToolTip(QStringLiteral("The secret word which allows access to your data"));
-    m_blocco = checkBox(QStringLiteral("CheckBox_Blocco"), QStringLiteral("Lock on startup"));
-    m_readOnly = checkBox(QStringLiteral("CheckBox_SolaLettura"), QStringLiteral("Read"));
-    m_startTab = new QComboBox;
-    m_startTab->setObjectName(QStringLiteral("ComboBox_Startab"));
-    m_startTab->addItems({QStringLiteral("One Shot"), QStringLiteral("Yearly"), QStringLiteral("Monthly"),
-                          QStringLiteral("Weekly"), QStringLiteral("Today"), QStringLiteral("Contacts"),
-                          QStringLiteral("Note"), QStringLiteral("To-Do")});
-    m_startTab->setToolTip(
-        QStringLiteral("Change the default section Brivane show on startup (when there are no commitments)"));
-    layout->addWidget(new QLabel(QStringLiteral("Password")), 0, 0);
-    layout->addWidget(m_password, 0, 1);
-    layout->addWidget(m_blocco, 0, 2);
-    layout->addWidget(m_readOnly, 0, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Start tab")), 1, 0);
-    layout->addWidget(m_startTab, 1, 1);
-    auto* timeCalculator = button(QStringLiteral("SpeedButton_TimeCalculator"), QStringLiteral("Time Duration Calculator"),
-                                  QStringLiteral("Calculate duration between 2 dates or 2 times"));
-    layout->addWidget(timeCalculator, 2, 0, 1, 2);
-    connect(timeCalculator, &QToolButton::clicked, this, &OptionsTab::timeCalculatorRequested);
-    // A keyboard toggle is written at once; a mouse toggle with the next full save.
-    m_blocco->installEventFilter(this);
-    connect(m_readOnly, &QCheckBox::clicked, this,
-            [this](bool on) { Q_EMIT columnChanged(QStringLiteral("solalettura"), on); });
-    connect(m_startTab, &QComboBox::activated, this, &OptionsTab::fullSaveRequested);
-    return box;
+    m_sections->addWidget(section);
 }
 
 bool OptionsTab::eventFilter(QObject* watched, QEvent* event)
@@ -344,11 +312,6 @@ bool OptionsTab::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_archiveFolder && event->type() == QEvent::MouseButtonDblClick) {
         Q_EMIT openArchiveFolderRequested();
         return true;
-    }
-    if (watched == m_blocco && event->type() == QEvent::KeyRelease) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Space)
-            Q_EMIT fullSaveRequested();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -358,14 +321,11 @@ void OptionsTab::showSettings(const store::SettingsRecord& s)
     m_showing = true;
     const QList<QObject*> controls = {m_autostart, m_minimized, m_timeCheck, m_soundOn, m_popup, m_futuro,
                                       m_futuroDays, m_oneShotFormat, m_yearlyFormat, m_scale, m_ampm,
-                                      m_hideTips, m_fonts, m_fontSize, m_password, m_blocco, m_readOnly,
-                                      m_startTab};
+                                      m_hideTips, m_fonts, m_fontSize};
     QList<QSignalBlocker*> blockers;
     for (QObject* control : controls)
         blockers << new QSignalBlocker(control);
 
-    m_password->setText(s.psw);
-    m_blocco->setChecked(s.blocco == QLatin1String("Y"));
     m_oneShotFormat->setCurrentIndex(s.dataShotIndex);
     m_yearlyFormat->setCurrentIndex(s.dataYearIndex);
     m_minimized->setChecked(s.minimized == QLatin1String("Y"));
@@ -380,11 +340,6 @@ void OptionsTab::showSettings(const store::SettingsRecord& s)
     m_scale->setCurrentIndex(qBound(0, s.scalaIndex, m_scale->count() - 1));
     m_ampm->setChecked(s.ampm);
     m_hideTips->setChecked(s.hidetips);
-    m_readOnly->setChecked(s.solalettura);
-    m_readOnly->setEnabled(!s.psw.isEmpty());
-    bool ok = false;
-    const int startTab = s.startab.toInt(&ok);
-    m_startTab->setCurrentIndex(ok && startTab >= 0 && startTab < m_startTab->count() ? startTab : -1);
     m_fonts->setCurrentFont(QFont(s.fontname));
     m_fontSize->setValue(s.fontsize);
     m_fontColor->setColor(themes::colorFromText(s.fontcolor, Qt::black));
@@ -405,8 +360,6 @@ store::SettingsRecord OptionsTab::collectFullSave(store::SettingsRecord s) const
     s.dataShotIndex = m_oneShotFormat->currentIndex();
     s.dataYear = m_yearlyFormat->currentText();
     s.dataYearIndex = m_yearlyFormat->currentIndex();
-    s.blocco = yesNo(m_blocco->isChecked());
-    s.startab = m_startTab->currentIndex() >= 0 ? QString::number(m_startTab->currentIndex()) : s.startab;
     return s;
 }
 

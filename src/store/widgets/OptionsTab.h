@@ -12,6 +12,7 @@ class QLineEdit;
 class QSpinBox;
 class QToolButton;
 class QPushButton;
+class QVBoxLayout;
 
 namespace brivane::ui {
 
@@ -28,6 +29,8 @@ public:
 
     // Shows the record without raising any change signal.
     void showSettings(const store::SettingsRecord& settings);
+    // Adds a section below the others (the archive commands, the special menu).
+    void addSection(QWidget* section);
     // The values the full save takes from the controls, over `base`.
     store::SettingsRecord collectFullSave(store::SettingsRecord base) const;
     QStringList swatchColorTexts() const;
@@ -85,7 +88,6 @@ private:
     QWidget* buildWindowBox();
     QWidget* buildArchiveBox();
     QWidget* buildEditorBox();
-    QWidget* buildSpecialBox();
 
     QCheckBox* m_autostart = nullptr;
     QCheckBox* m_minimized = nullptr;
@@ -117,10 +119,7 @@ private:
     ColorSwatch* m_fontColor = nullptr;
     ColorSwatch* m_editorColor = nullptr;
     QToolButton* m_editorSave = nullptr;
-    QLineEdit* m_password = nullptr;
-    QCheckBox* m_blocco = nullptr;
-    QCheckBox* m_readOnly = nullptr;
-    QComboBox* m_startTab = nullptr;
+    QVBoxLayout* m_sections = nullptr;
     bool m_showing = false;
 };
 
