@@ -12,6 +12,7 @@ class QLineEdit;
 class QSpinBox;
 class QToolButton;
 class QPushButton;
+class QScrollArea;
 
 namespace brivane::ui {
 
@@ -24,6 +25,9 @@ class OptionsTab : public QWidget
     Q_OBJECT
 
 public:
+    // Wider than this, the page stays centred instead of stretching.
+    static constexpr int kMaximumPageWidth = 900;
+
     explicit OptionsTab(QWidget* parent = nullptr);
 
     // Shows the record without raising any change signal.
@@ -121,7 +125,10 @@ private:
     QCheckBox* m_blocco = nullptr;
     QCheckBox* m_readOnly = nullptr;
     QComboBox* m_startTab = nullptr;
+    QScrollArea* m_scroll = nullptr;
     bool m_showing = false;
+    // The last toggle of "Lock on startup" came from the keyboard.
+    bool m_bloccoKeyed = false;
 };
 
 } // namespace brivane::ui
