@@ -132,7 +132,8 @@ private Q_SLOTS:
         QVERIFY(window);
         // The day count is enabled only with the look-ahead notice.
         window->findChild<QCheckBox*>(QStringLiteral("CheckBoxFuturo"))->click();
-        auto* target = window->findChild<QWidget*>(control);
+        // The notes' format bar has controls of the same names.
+        auto* target = window->findChild<QWidget*>(QStringLiteral("TabSheetOptions"))->findChild<QWidget*>(control);
         QVERIFY(target && target->isEnabled());
         const QString before = settingsText(storedSettings(home));
         const QString shown = shownValue(target);
@@ -191,7 +192,8 @@ private Q_SLOTS:
         Home home;
         auto window = optionsWindow();
         QVERIFY(window);
-        auto* size = window->findChild<QSpinBox*>(QStringLiteral("SpinEdit_Size"));
+        auto* size = window->findChild<QWidget*>(QStringLiteral("TabSheetOptions"))
+                         ->findChild<QSpinBox*>(QStringLiteral("SpinEdit_Size"));
         auto* save = window->findChild<QAbstractButton*>(QStringLiteral("SpeedButton_Aggiorna_Editor_Setup"));
         size->setValue(21);
         QVERIFY(save->isEnabled());
