@@ -225,8 +225,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("newTime");
         QTest::addColumn<QString>("newText");
         QTest::addColumn<QString>("modified");
-        QTest::newRow("middle row moved last") << 1 << QStringLiteral("11:00") << QString() << QStringLiteral("second");
-        QTest::newRow("last row moved first") << 2 << QStringLiteral("07:00") << QString() << QStringLiteral("third");
+        // A save writes the first letter in upper case.
+        QTest::newRow("middle row moved last") << 1 << QStringLiteral("11:00") << QString() << QStringLiteral("Second");
+        QTest::newRow("first row moved last") << 0 << QStringLiteral("11:00") << QString() << QStringLiteral("First");
         QTest::newRow("middle row, description only")
             << 1 << QString() << QStringLiteral("second, changed") << QStringLiteral("Second, changed");
     }

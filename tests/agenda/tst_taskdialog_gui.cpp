@@ -543,8 +543,14 @@ void TaskDialogTest::expiryTypedDigitByDigit()
     child<QCheckBox>(&dialog, u"CheckBox_scadenza"_s)->click();
     auto* picker = child<QDateEdit>(&dialog, u"DateTimePicker_scadenza"_s);
     picker->setFocus();
-    picker->setSelectedSection(QDateTimeEdit::MonthSection);
-    QTest::keyClicks(picker, typed);
+    const QStringList parts = typed.split(u'/');
+    const QDateTimeEdit::Section sections[] = {QDateTimeEdit::MonthSection, QDateTimeEdit::DaySection,
+                                               QDateTimeEdit::YearSection};
+    for (int i = 0; i < 3; ++i) {
+        picker->setSelectedSection(sections[i]);
+        for (const QChar digit : parts.at(i))
+            QTest::keyClick(picker, digit.toLatin1());
+    }
     child<QLineEdit>(&dialog, u"Edit_id"_s)->setFocus();
     QCOMPARE(picker->date(), expiry);
 }
