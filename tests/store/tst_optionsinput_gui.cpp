@@ -146,7 +146,9 @@ private Q_SLOTS:
         }
         QCOMPARE(shownValue(target), shown);
         QCOMPARE(settingsText(storedSettings(home)), before);
-        QVERIFY(!window->findChild<QAbstractButton*>(QStringLiteral("SpeedButton_Aggiorna_Editor_Setup"))->isEnabled());
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("TabSheetOptions"))
+                     ->findChild<QAbstractButton*>(QStringLiteral("SpeedButton_Aggiorna_Editor_Setup"))
+                     ->isEnabled());
     }
 
     // A change made from the keyboard is written, and the focus stays on the
@@ -192,9 +194,9 @@ private Q_SLOTS:
         Home home;
         auto window = optionsWindow();
         QVERIFY(window);
-        auto* size = window->findChild<QWidget*>(QStringLiteral("TabSheetOptions"))
-                         ->findChild<QSpinBox*>(QStringLiteral("SpinEdit_Size"));
-        auto* save = window->findChild<QAbstractButton*>(QStringLiteral("SpeedButton_Aggiorna_Editor_Setup"));
+        QWidget* page = window->findChild<QWidget*>(QStringLiteral("TabSheetOptions"));
+        auto* size = page->findChild<QSpinBox*>(QStringLiteral("SpinEdit_Size"));
+        auto* save = page->findChild<QAbstractButton*>(QStringLiteral("SpeedButton_Aggiorna_Editor_Setup"));
         size->setValue(21);
         QVERIFY(save->isEnabled());
         window->findChild<QCheckBox*>(QStringLiteral("CheckBox_Soundon"))->click();
