@@ -29,7 +29,8 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brivane Organizer"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Brivane Organizer"));
+    // No display name: Qt would add it to every window title, and the
+    // titles already carry the program's name.
     QApplication::setOrganizationName(QStringLiteral("Brivane"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWheelScrollLines(1);

@@ -97,6 +97,13 @@ QUrl addressUrl(const QString& text)
     return QUrl::fromLocalFile(text);
 }
 
+QUrl webUrl(const QString& text)
+{
+    if (hasScheme(text))
+        return QUrl(text, QUrl::TolerantMode);
+    return QUrl(u"http://"_s + text, QUrl::TolerantMode);
+}
+
 QUrl mailUrl(const QString& item)
 {
     return QUrl(u"mailto:"_s + item, QUrl::TolerantMode);
@@ -146,9 +153,30 @@ bool readsAsNumber(const QString& item)
     return true;
 }
 
+QString dialableNumber(const QString& item)
+{
+    QString number;
+    for (const QChar c : item) {
+        if (c.isSpace() || (c.isPunct() && c != u'*' && c != u'#'))
+            continue;
+        number += c;
+    }
+    return number;
+}
+
 QStringList dialNumbers(const QString& tel, const QString& mobile, const QString& skype, bool addZero)
 {
-    QStringList numbers = nonEmptyItems(tel + u' ' + mobile + u' ' + skype);
+    // A phone field holds whole numbers separated by commas; its blanks and
+    // punctuation only group the digits. A Skype field holds names.
+    QStringList numbers;
+    for (const QString& field : {tel, mobile}) {
+        for (const QString& item : field.split(u',')) {
+            const QString number = dialableNumber(item);
+            if (!number.isEmpty())
+                numbers << number;
+        }
+    }
+    numbers << nonEmptyItems(skype);
     if (addZero) {
         for (QString& number : numbers) {
             if (readsAsNumber(number))

@@ -21,6 +21,9 @@ QStringList nonEmptyItems(const QString& text);
 // a web address, anything else as a local file or folder.
 QUrl addressUrl(const QString& text);
 
+// The address of a web site field's item: as it stands with a scheme, else
+// a web page ("example.com" and "www.example.com" alike), never a file.
+QUrl webUrl(const QString& text);
 QUrl mailUrl(const QString& item);
 // The public map search page, query key q: the address lines, each followed
 // by one blank, after "/maps?q=".
@@ -32,8 +35,11 @@ QString mapSearchText(const QString& address);
 QString nameSearchBase();
 QUrl nameSearchUrl(const QString& name);
 
-// The numbers the dial dialog offers: the items of tel, mobile and skype;
-// with `addZero` every item made only of digits gets "0" in front.
+// The numbers the dial dialog offers: each comma-separated number of tel and
+// mobile with its blanks and punctuation removed ("+33 1 23-45" dials
+// "+3312345"), then the items of skype; with `addZero`
+// every item made only of digits gets "0" in front.
+QString dialableNumber(const QString& item);
 QStringList dialNumbers(const QString& tel, const QString& mobile, const QString& skype, bool addZero);
 bool readsAsNumber(const QString& item);
 // The call request of the dial dialog, "callto:" and Skype chat requests.

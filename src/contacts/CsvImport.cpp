@@ -4,6 +4,7 @@
 #include "contacts/TextFileReader.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -431,6 +432,31 @@ int ImportMapping::highestColumn() const
     return highest;
 }
 
+namespace {
+
+// Google Contacts writes several values of one field joined by " ::: ".
+// A field that holds a list (addresses, numbers, sites) takes them all as
+// its comma-separated items; any other field takes the first.
+QString singleOrListed(const QString& item, CsvField field)
+{
+    static const QRegularExpression separator(u"\\s*:::\\s*"_s);
+    if (!item.contains(u":::"_s))
+        return item;
+    QStringList parts = item.split(separator);
+    parts.removeAll(QString());
+    switch (field) {
+    case CsvField::Email:
+    case CsvField::Web:
+    case CsvField::Phone:
+    case CsvField::Mobile:
+        return parts.join(u", "_s);
+    default:
+        return parts.value(0);
+    }
+}
+
+} // namespace
+
 CsvValues ImportMapping::valuesOf(const QStringList& fields) const
 {
     CsvValues values;
@@ -440,7 +466,7 @@ CsvValues ImportMapping::valuesOf(const QStringList& fields) const
             const int column = m_columns[f][slot];
             if (column < 0 || column >= fields.size())
                 continue;
-            const QString& item = fields.at(column);
+            const QString item = singleOrListed(fields.at(column), static_cast<CsvField>(f));
             if (slot == 0)
                 value = item;
             else if (!item.isEmpty())

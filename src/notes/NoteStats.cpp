@@ -1,15 +1,32 @@
 #include "notes/NoteStats.h"
 
+#include <QTextBoundaryFinder>
+
 using namespace Qt::StringLiterals;
 
 namespace brivane::notes {
+
+namespace {
+
+// Characters as the user sees them: a letter outside the Basic Multilingual
+// Plane (two UTF-16 units) or a letter with its combining accents is one.
+qsizetype visibleCharacters(const QString& line)
+{
+    qsizetype count = 0;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, line);
+    while (finder.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
+} // namespace
 
 NoteStats NoteStats::of(const QStringList& lines)
 {
     NoteStats stats;
     stats.lines = lines.size();
     for (const QString& line : lines) {
-        stats.characters += line.size();
+        stats.characters += visibleCharacters(line);
         // Each line starts after a blank in the joined text, so a word never
         // runs from one line into the next.
         bool inWord = false;

@@ -86,17 +86,32 @@ std::optional<PopupPlacement> PopupCascade::place(const DesktopAreas& desktop, c
         m_lastSide = side;
         m_open = 0;
     }
-    if (m_open == 0)
+    if (m_open == 0) {
         m_nextOffset = 0;
-    else if (!fitsInWorkArea(side, desktop.workArea, metrics, m_nextOffset))
-        return std::nullopt;
+        m_column = 0;
+        m_columnStart = 0;
+    } else if (!fitsInWorkArea(side, desktop.workArea, metrics, m_nextOffset)) {
+        if (!metrics.overlapWhenFull)
+            return std::nullopt;
+        // A new column, shifted in; past the work area the columns start over.
+        ++m_column;
+        m_columnStart = m_column * PopupMetrics::kOverlapStep;
+        if (!fitsInWorkArea(side, desktop.workArea, metrics, m_columnStart)) {
+            m_column = 0;
+            m_columnStart = 0;
+        }
+        m_nextOffset = m_columnStart;
+    }
 
     ++m_open;
     PopupPlacement placement;
     placement.side = side;
     placement.offset = m_nextOffset;
-    if (side != TaskbarSide::Unknown)
+    if (side != TaskbarSide::Unknown) {
         placement.rect = popupRect(side, desktop.workArea, metrics, placement.offset);
+        const int across = m_column * PopupMetrics::kOverlapStep;
+        placement.rect.translate(side == TaskbarSide::Left ? across : -across, 0);
+    }
     m_nextOffset = metrics.cascade ? placement.offset + metrics.size.height() + metrics.marge : 0;
     return placement;
 }

@@ -34,6 +34,11 @@ struct PopupMetrics
     int startY = 2;  // the same, along the edge the popups stack on
     int marge = 2;   // gap between cascaded popups
     bool cascade = true;
+    // A cascaded popup that no longer fits starts a new column, shifted in
+    // from the last one by kOverlapStep across and along, instead of being
+    // refused: every popup of a burst is shown and its title stays visible.
+    bool overlapWhenFull = false;
+    static constexpr int kOverlapStep = 28;
 };
 
 // The final rectangle of a popup and the cascade offset it was placed with.
@@ -72,6 +77,8 @@ public:
 private:
     int m_open = 0;
     int m_nextOffset = 0;
+    int m_column = 0; // columns started since the work area was full
+    int m_columnStart = 0;
     std::optional<TaskbarSide> m_lastSide;
 };
 

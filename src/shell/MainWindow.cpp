@@ -7,6 +7,7 @@
 #include "platform/widgets/ColorDialog.h"
 #include "platform/widgets/FileDialog.h"
 #include "platform/widgets/MessageBox.h"
+#include "platform/widgets/Resources.h"
 #include "platform/widgets/Sound.h"
 #include "platform/widgets/TrayIcon.h"
 #include "shell/TopBar.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(QStringList arguments, QWidget* parent)
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(QStringLiteral("Brivane Organizer"));
     setWindowIcon(platform::TrayIcon::imageIcon(0));
+    platform::ensureResources();
     m_clockFormat = clockFormatFor(false);
     m_lastDaySeen = platform::Clock::instance().today();
     buildWindow();
@@ -119,6 +121,9 @@ void MainWindow::buildTimers()
 
 bool MainWindow::create()
 {
+    // The tray icon is there from the start, also while a start-up question
+    // waits.
+    m_tray->show();
     // Window creation in its fixed order: each step reads what the steps
     // before it left behind (the archive folder, the open archive, the
     // loaded settings, today's query). A step that answers false ends the
@@ -184,7 +189,6 @@ bool MainWindow::finishStartup()
 {
     m_startupFinished = true;
     m_agenda->setStartupFinished(true);
-    m_tray->show();
     m_timerOrologio->start();
     m_timerRitorna->start();
     clockTick();
@@ -409,11 +413,7 @@ void MainWindow::tabChanged(int index)
 {
     m_activeSection = index;
     m_agenda->setTodayActive(index == TabToday);
-    const QColor color = sectionColor(index);
-    QPalette palette = m_topBar->palette();
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::WindowText, color.lightness() < 110 ? Qt::white : Qt::black);
-    m_topBar->setPalette(palette);
+    m_topBar->setSectionColor(sectionColor(index));
     m_agenda->refitGrids();
     if (index == TabToday) {
         if (m_tray->isBlinking() && !m_firstShowPending)

@@ -20,6 +20,7 @@
 #include "store/SettingsStore.h"
 #include "agenda/CalendarMarks.h"
 #include "themes/ColorText.h"
+#include "themes/LedOptions.h"
 #include "notes/widgets/NotesTab.h"
 #include "to_do/widgets/ToDoTab.h"
 #include "agenda/widgets/CalendarMarker.h"
@@ -40,6 +41,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -116,11 +118,16 @@ void MainWindow::loadSettings()
     } else {
         m_timerControlloOrario->stop();
     }
+    // A settings write leaves the keyboard focus where the user put it.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     tabChanged(m_tabs->currentIndex());
-    m_agenda->todayTab()->resetCalendarFilters();
+    if (focused)
+        focused->setFocus();
     if (m_marker) {
         m_marker->setSectionColors(m_settings.sectionColors);
-        m_agenda->todayTab()->calendar()->setKindColors(agenda::kindColors(m_settings.sectionColors, false));
+        const themes::LedOptions leds;
+        m_agenda->todayTab()->calendar()->setKindBorders(leds.border);
+        m_agenda->todayTab()->calendar()->setKindColors(agenda::kindColors(m_settings.sectionColors, leds.defaultColors));
     }
     if (m_startupFinished)
         m_agenda->refreshToday();

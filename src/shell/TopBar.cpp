@@ -90,6 +90,26 @@ TopBar::TopBar(QWidget* parent) : QWidget(parent)
     connect(terminate, &QToolButton::clicked, this, &TopBar::terminateClicked);
 }
 
+void TopBar::setSectionColor(const QColor& color)
+{
+    // Text in black or white, whichever stands out; a disabled caption
+    // (the "Default" button at the default size) a little towards the
+    // background, so it reads as disabled and stays readable on any colour.
+    const QColor text = color.lightness() < 110 ? QColor(Qt::white) : QColor(Qt::black);
+    const auto mix = [](float a, float b) { return 0.6f * a + 0.4f * b; };
+    const QColor disabled = QColor::fromRgbF(mix(text.redF(), color.redF()), mix(text.greenF(), color.greenF()),
+                                             mix(text.blueF(), color.blueF()));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Button, color);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, text);
+        palette.setColor(QPalette::Inactive, role, text);
+        palette.setColor(QPalette::Disabled, role, disabled);
+    }
+    setPalette(palette);
+}
+
 void TopBar::setCaption(const QString& text)
 {
     if (m_caption->text() != text)

@@ -15,6 +15,8 @@ class TopBar : public QWidget
 public:
     explicit TopBar(QWidget* parent = nullptr);
 
+    // Colours the bar with the active section's colour.
+    void setSectionColor(const QColor& color);
     void setCaption(const QString& text);
     QString caption() const;
     QToolButton* pinButton() const { return m_pin; }

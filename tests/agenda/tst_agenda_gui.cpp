@@ -1,4 +1,5 @@
 #include "agenda/TaskListQuery.h"
+#include "agenda/widgets/LitCalendar.h"
 #include "platform/widgets/MessageBox.h"
 #include "platform/widgets/TrayIcon.h"
 #include "shell/MainWindow.h"
@@ -7,6 +8,8 @@
 #include "support/MockClock.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -212,6 +215,92 @@ private Q_SLOTS:
         }
         QCOMPARE(descriptions(list), QStringList());
         QVERIFY(!child<QAbstractButton>(&window, "SpeedButtonDelShot")->isEnabled());
+    }
+
+    // After Modify from Today the modified task is still the current row,
+    // so the next Check ticks it, wherever its new time puts it.
+    void modifyKeepsTheTaskCurrent_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("newTime");
+        QTest::addColumn<QString>("newText");
+        QTest::addColumn<QString>("modified");
+        // A save writes the first letter in upper case.
+        QTest::newRow("middle row moved last") << 1 << QStringLiteral("11:00") << QString() << QStringLiteral("Second");
+        QTest::newRow("first row moved last") << 0 << QStringLiteral("11:00") << QString() << QStringLiteral("First");
+        QTest::newRow("middle row, description only")
+            << 1 << QString() << QStringLiteral("second, changed") << QStringLiteral("Second, changed");
+    }
+    void modifyKeepsTheTaskCurrent()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, newTime);
+        QFETCH(QString, newText);
+        QFETCH(QString, modified);
+        test::MockClock clock(QDateTime(QDate(2024, 3, 6), QTime(10, 0)));
+        Fixture fixture({{QStringLiteral("O"), QStringLiteral("first"), QStringLiteral("2024-03-06"), {}, {}, {}, QStringLiteral("08:00")},
+                         {QStringLiteral("O"), QStringLiteral("second"), QStringLiteral("2024-03-06"), {}, {}, {}, QStringLiteral("09:00")},
+                         {QStringLiteral("O"), QStringLiteral("third"), QStringLiteral("2024-03-06"), {}, {}, {}, QStringLiteral("10:00")}});
+        shell::MainWindow window({});
+        QVERIFY(window.create());
+        window.tabs()->setCurrentIndex(shell::MainWindow::TabToday);
+        auto* grid = child<QTableView>(&window, "DBGrid_Today");
+        grid->selectRow(row);
+        click(&window, "SpeedButtonModToday");
+        QDialog* dialog = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("TModShotForm") && widget->isVisible())
+                dialog = qobject_cast<QDialog*>(widget);
+        }
+        QVERIFY(dialog);
+        if (!newTime.isEmpty()) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("MaskEdit_From"))->setText(newTime);
+        }
+        if (!newText.isEmpty())
+            dialog->findChild<QLineEdit*>(QStringLiteral("Edit_id"))->setText(newText);
+        click(dialog, "SpeedButtonMod");
+        QTRY_VERIFY(!dialog->isVisible());
+
+        const QStringList shown = descriptions(grid);
+        QCOMPARE(shown.value(grid->currentIndex().row()), modified);
+        click(&window, "SpeedButtonSvoltoToday");
+        QCOMPARE(fixture.value(QStringLiteral("SELECT id FROM BRarc66 WHERE flagfatto = 'Y'")).toString(), modified);
+        QCOMPARE(fixture.value(QStringLiteral("SELECT count(*) FROM BRarc66 WHERE flagfatto = 'Y'")).toInt(), 1);
+    }
+
+    // Either mouse button on a day of the side calendar views that day, so
+    // the calendar's selection and the viewed date never part.
+    void sideCalendarClickViewsTheDay_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+    }
+    void sideCalendarClickViewsTheDay()
+    {
+        QFETCH(Qt::MouseButton, button);
+        test::MockClock clock(QDateTime(QDate(2024, 3, 6), QTime(10, 0)));
+        Fixture fixture({});
+        shell::MainWindow window({});
+        QVERIFY(window.create());
+        auto* calendar = window.findChild<ui::LitCalendar*>();
+        QVERIFY(calendar);
+        calendar->resize(calendar->sizeHint().expandedTo(QSize(200, 180)));
+        QDate target;
+        QPoint where;
+        for (int y = calendar->height() - 5; y > 0 && !target.isValid(); y -= 3) {
+            for (int x = 5; x < calendar->width() && !target.isValid(); x += 3) {
+                const QDate day = calendar->dateAt(QPoint(x, y));
+                if (day.isValid() && day != QDate(2024, 3, 6)) {
+                    target = day;
+                    where = QPoint(x, y);
+                }
+            }
+        }
+        QVERIFY(target.isValid());
+        QTest::mouseClick(calendar, button, {}, where);
+        QCOMPARE(calendar->date(), target);
+        QCOMPARE(window.viewedDate(), target);
     }
 
     void originWalksToTheRowInItsList()

@@ -56,6 +56,8 @@ private Q_SLOTS:
     void monthlyModifyWritesTheShownDay();
     void printWritesAPictureOfTheDialog();
     void birthdayWritesTheContact();
+    void expiryTypedDigitByDigit_data();
+    void expiryTypedDigitByDigit();
     void oneShotOptionsExcludeEachOther();
     void bigNoteKeepsTextAndCaret();
     void attachmentField();
@@ -517,6 +519,40 @@ void TaskDialogTest::birthdayWritesTheContact()
     QCOMPARE(record.value(u"id"_s).toString(), u"Birthday of Ann"_s);
     QCOMPARE(record.value(u"dayindex"_s).toInt(), 42);
     QCOMPARE(record.value(u"dayofmonth"_s).toString(), u"NO"_s);
+}
+
+// The expiry takes a date typed digit by digit; one before the start date
+// is raised to it once the typing ends.
+void TaskDialogTest::expiryTypedDigitByDigit_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("expiry");
+    QTest::newRow("a later year") << u"12/24/2025"_s << QDate(2025, 12, 24);
+    QTest::newRow("a later month") << u"4/2/2024"_s << QDate(2024, 4, 2);
+    QTest::newRow("before the start date") << u"3/1/2024"_s << kViewed;
+}
+
+void TaskDialogTest::expiryTypedDigitByDigit()
+{
+    QFETCH(QString, typed);
+    QFETCH(QDate, expiry);
+    TaskDialog dialog(TaskKind::OneShot, EntryMode::Add, m_context);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    child<QCheckBox>(&dialog, u"CheckBox_scadenza"_s)->click();
+    auto* picker = child<QDateEdit>(&dialog, u"DateTimePicker_scadenza"_s);
+    picker->setFocus();
+    const QStringList parts = typed.split(u'/');
+    const QDateTimeEdit::Section sections[] = {QDateTimeEdit::MonthSection, QDateTimeEdit::DaySection,
+                                               QDateTimeEdit::YearSection};
+    for (int i = 0; i < 3; ++i) {
+        picker->setSelectedSection(sections[i]);
+        for (const QChar digit : parts.at(i))
+            QTest::keyClick(picker, digit.toLatin1());
+    }
+    child<QLineEdit>(&dialog, u"Edit_id"_s)->setFocus();
+    QCOMPARE(picker->date(), expiry);
 }
 
 void TaskDialogTest::oneShotOptionsExcludeEachOther()

@@ -112,7 +112,10 @@ private Q_SLOTS:
     void splitItems_data();
     void splitItems();
     void addresses();
+    void dialNumbersAddZero_data();
     void dialNumbersAddZero();
+    void webSiteOpensAsAWebPage_data();
+    void webSiteOpensAsAWebPage();
     void emailTest_data();
     void emailTest();
     void selections_data();
@@ -617,14 +620,54 @@ void ContactQueryTest::addresses()
     QCOMPARE(skypeChatUrl(u"mario.rossi"_s).toString(), u"skype:mario.rossi?chat"_s);
 }
 
+void ContactQueryTest::dialNumbersAddZero_data()
+{
+    QTest::addColumn<QString>("tel");
+    QTest::addColumn<QString>("mobile");
+    QTest::addColumn<QString>("skype");
+    QTest::addColumn<bool>("addZero");
+    QTest::addColumn<QStringList>("numbers");
+
+    QTest::newRow("numbers separated by commas")
+        << u"0212, 0213"_s << u"3331234"_s << u"mario.rossi"_s << false
+        << QStringList{u"0212"_s, u"0213"_s, u"3331234"_s, u"mario.rossi"_s};
+    QTest::newRow("zero before digits only") << u"0212"_s << QString() << u"mario.rossi"_s << true
+                                             << QStringList{u"00212"_s, u"mario.rossi"_s};
+    QTest::newRow("grouped international number is one")
+        << u"+33 1 23 45 67 89"_s << QString() << QString() << true << QStringList{u"+33123456789"_s};
+    QTest::newRow("punctuation removed") << u"(02) 123-45.67"_s << u"333/1234567"_s << QString() << false
+                                         << QStringList{u"021234567"_s, u"3331234567"_s};
+    QTest::newRow("grouped number gets its zero") << u"2 12 34"_s << QString() << QString() << true
+                                                  << QStringList{u"021234"_s};
+    QTest::newRow("nothing to dial") << QString() << u" , "_s << QString() << false << QStringList();
+}
+
 void ContactQueryTest::dialNumbersAddZero()
 {
-    QCOMPARE(dialNumbers(u"0212, 0213"_s, u"3331234"_s, u"mario.rossi"_s, false),
-             (QStringList{u"0212"_s, u"0213"_s, u"3331234"_s, u"mario.rossi"_s}));
-    QCOMPARE(dialNumbers(u"0212"_s, QString(), u"mario.rossi"_s, true),
-             (QStringList{u"00212"_s, u"mario.rossi"_s}));
-    QCOMPARE(dialNumbers(u"+39 02"_s, QString(), QString(), true), (QStringList{u"+39"_s, u"002"_s}));
-    QVERIFY(dialNumbers(QString(), QString(), QString(), false).isEmpty());
+    QFETCH(QString, tel);
+    QFETCH(QString, mobile);
+    QFETCH(QString, skype);
+    QFETCH(bool, addZero);
+    QFETCH(QStringList, numbers);
+    QCOMPARE(dialNumbers(tel, mobile, skype, addZero), numbers);
+}
+
+void ContactQueryTest::webSiteOpensAsAWebPage_data()
+{
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("bare domain") << u"example.com"_s << u"http://example.com"_s;
+    QTest::newRow("www") << u"www.example.com"_s << u"http://www.example.com"_s;
+    QTest::newRow("with a path") << u"example.com/shop?a=1"_s << u"http://example.com/shop?a=1"_s;
+    QTest::newRow("https kept") << u"https://example.com"_s << u"https://example.com"_s;
+}
+
+void ContactQueryTest::webSiteOpensAsAWebPage()
+{
+    QFETCH(QString, site);
+    QFETCH(QString, url);
+    QCOMPARE(webUrl(site).toString(), url);
+    QVERIFY(!webUrl(site).isLocalFile());
 }
 
 void ContactQueryTest::emailTest_data()

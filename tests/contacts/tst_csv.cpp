@@ -37,6 +37,8 @@ private Q_SLOTS:
     void malformed();
     void fieldValues_data();
     void fieldValues();
+    void googleMultiValues_data();
+    void googleMultiValues();
 
     void exportMatchesReference_data();
     void exportMatchesReference();
@@ -381,6 +383,35 @@ void CsvTest::fieldValues()
     const CsvValues values = mapping.valuesOf(fields);
     QCOMPARE(valueOf(values, CsvField::Name), name);
     QCOMPARE(valueOf(values, CsvField::Phone), QString());
+}
+
+// Google Contacts joins several values of one field with " ::: ".
+void CsvTest::googleMultiValues_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("e-mail keeps every address") << int(CsvField::Email) << u"a@b.it ::: c@d.it"_s
+                                                << u"a@b.it, c@d.it"_s;
+    QTest::newRow("phone keeps every number") << int(CsvField::Phone) << u"02 1234 ::: 333 987"_s
+                                              << u"02 1234, 333 987"_s;
+    QTest::newRow("name takes the first") << int(CsvField::Name) << u"Mario ::: Bob"_s << u"Mario"_s;
+    QTest::newRow("address takes the first") << int(CsvField::Address) << u"Via Roma 1 ::: Via Po 2"_s
+                                             << u"Via Roma 1"_s;
+    QTest::newRow("a single value is kept") << int(CsvField::Email) << u"a@b.it"_s << u"a@b.it"_s;
+}
+
+void CsvTest::googleMultiValues()
+{
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QString, value);
+
+    ImportMapping mapping;
+    mapping.setColumn(static_cast<CsvField>(field), 0, 0);
+    const CsvValues values = mapping.valuesOf({text});
+    QCOMPARE(valueOf(values, static_cast<CsvField>(field)), value);
 }
 
 // ---- export -------------------------------------------------------------------

@@ -265,6 +265,8 @@ void NotesTest::stats_data()
     QTest::newRow("final line break adds no line") << u"ab\n"_s << 1 << 4 << 2 << 1;
     QTest::newRow("empty line counts") << u"a\n\nb"_s << 3 << 8 << 2 << 2;
     QTest::newRow("empty text") << u""_s << 0 << 0 << 0 << 0;
+    QTest::newRow("letter outside the BMP is one") << u"a\U0001D11Eb"_s << 1 << 5 << 3 << 1;
+    QTest::newRow("emoji and accent are one each") << u"\U0001F600 e\u0301"_s << 1 << 5 << 3 << 2;
 }
 
 void NotesTest::stats()

@@ -82,6 +82,8 @@ private Q_SLOTS:
     void updateKeepsCaretAndRow();
     void findFromTheCaretWithoutWrap();
     void dateStampAppendsALine();
+    void undoAfterADateStamp_data();
+    void undoAfterADateStamp();
     void import_data();
     void import();
     void exportWritesTheEditorText();
@@ -346,6 +348,30 @@ void NotesTabTest::dateStampAppendsALine()
     QCOMPARE(m_editor->toPlainText(), u"first\nline two\nFriday 1 March 2024 - 14.05.09"_s);
     QVERIFY(button("SpeedButtonUpdate")->isEnabled());
     QVERIFY(!button("SpeedButtonRestoreNote")->isEnabled());
+}
+
+// The stamp is an undo step of its own: Undo takes back only what was
+// typed after it, and the next Undo (a redo) puts that back.
+void NotesTabTest::undoAfterADateStamp_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("words") << u"call Bob"_s;
+    QTest::newRow("punctuation and digits") << u", at 3pm!"_s;
+}
+
+void NotesTabTest::undoAfterADateStamp()
+{
+    QFETCH(QString, typed);
+    button("SpeedButtonAggData")->click();
+    const QString stamped = m_editor->toPlainText();
+    m_editor->setFocus();
+    m_editor->moveCursor(QTextCursor::End);
+    QTest::keyClicks(m_editor, typed);
+    QCOMPARE(m_editor->toPlainText(), stamped + typed);
+    button("SpeedButtonRestoreNote")->click();
+    QCOMPARE(m_editor->toPlainText(), stamped);
+    button("SpeedButtonRestoreNote")->click();
+    QCOMPARE(m_editor->toPlainText(), stamped + typed);
 }
 
 void NotesTabTest::import_data()

@@ -63,6 +63,8 @@ class TestPopupGeometry : public QObject
 private Q_SLOTS:
     void placesAndCascades_data();
     void placesAndCascades();
+    void overlapsOnceTheWorkAreaIsFull_data();
+    void overlapsOnceTheWorkAreaIsFull();
     void taskbarMovingToAnotherSideRestartsTheCascade();
     void slides_data();
     void slides();
@@ -165,6 +167,46 @@ void TestPopupGeometry::placesAndCascades()
         outcomes << (placement ? Outcome(placement->rect) : refused);
     }
     QCOMPARE(outcomes, expected);
+}
+
+// The reminders' popups of one moment: stacked while they fit, then in a
+// column shifted in from the last one, never refused.
+void TestPopupGeometry::overlapsOnceTheWorkAreaIsFull_data()
+{
+    QTest::addColumn<QRect>("workArea");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("shows");
+    QTest::addColumn<QList<QRect>>("lastTwo");
+
+    QTest::newRow("bottom: the sixth starts a shifted column")
+        << QRect(0, 0, 1024, 738) << QSize(480, 130) << 7
+        << QList<QRect>{QRect(500, 578, 480, 130), QRect(500, 446, 480, 130)};
+    QTest::newRow("left: the column moves away from the dock")
+        << QRect(48, 0, 976, 768) << QSize(200, 150) << 6
+        << QList<QRect>{QRect(64, 8, 200, 150), QRect(92, 588, 200, 150)};
+    QTest::newRow("taller than the work area: every one in the corner")
+        << QRect(0, 0, 1024, 738) << QSize(480, 720) << 3
+        << QList<QRect>{QRect(528, 16, 480, 720), QRect(528, 16, 480, 720)};
+}
+
+void TestPopupGeometry::overlapsOnceTheWorkAreaIsFull()
+{
+    QFETCH(QRect, workArea);
+    QFETCH(QSize, size);
+    QFETCH(int, shows);
+    QFETCH(QList<QRect>, lastTwo);
+
+    PopupCascade popups;
+    PopupMetrics metrics = metricsOf(size, true);
+    metrics.overlapWhenFull = true;
+    QList<QRect> placed;
+    for (int i = 0; i < shows; ++i) {
+        const std::optional<PopupPlacement> placement = popups.place({QRect(0, 0, 1024, 768), workArea}, metrics);
+        QVERIFY(placement);
+        QVERIFY(workArea.contains(placement->rect));
+        placed << placement->rect;
+    }
+    QCOMPARE(placed.mid(shows - 2), lastTwo);
 }
 
 void TestPopupGeometry::taskbarMovingToAnotherSideRestartsTheCascade()

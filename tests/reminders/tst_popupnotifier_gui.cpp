@@ -208,6 +208,7 @@ void TestPopupNotifier::cascadesInsideTheWorkArea()
 void TestPopupNotifier::withoutCascadingPopupsShareTheCorner()
 {
     setUpNotifier(*m_notifier, steppedByHand);
+    m_notifier->settings().options = popup::pnAllowScroll;
     QVERIFY(m_notifier->show());
     QVERIFY(m_notifier->show());
     const QList<PopupWindow*> popups = m_notifier->popups();

@@ -116,6 +116,42 @@ private Q_SLOTS:
         QCOMPARE(message->text(), QString());
     }
 
+    // The alarm timer may notice the new day before the clock does; the
+    // 00:00 task of the new day rings all the same, once.
+    void ringsAtMidnightOfTheNewDay_data()
+    {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<int>("lateSeconds");
+        QTest::newRow("one-shot of the new day")
+            << QStringLiteral("'O', 'midnight', '2024-03-07', '', '00:00', '  :  ', '1600-01-01', 'N', 'N', 'N', 'N'") << 0;
+        QTest::newRow("every day from earlier")
+            << QStringLiteral("'O', 'midnight', '2024-03-01', 'T', '00:00', '  :  ', '1600-01-01', 'N', 'N', 'N', 'N'") << 0;
+        QTest::newRow("tick three seconds late")
+            << QStringLiteral("'O', 'midnight', '2024-03-07', '', '00:00', '  :  ', '1600-01-01', 'N', 'N', 'N', 'N'") << 3;
+    }
+    void ringsAtMidnightOfTheNewDay()
+    {
+        QFETCH(QString, task);
+        QFETCH(int, lateSeconds);
+        Home home({task});
+        test::MockClock clock(QDateTime(QDate(2024, 3, 6), QTime(23, 59, 59)));
+        shell::MainWindow window({});
+        QVERIFY(window.create());
+        fire(&window, "TimerContolloOrario");
+        platform::Sound::clearPlayed();
+        clock.advanceSeconds(1 + lateSeconds);
+        fire(&window, "TimerContolloOrario");
+        QCOMPARE(platform::Sound::played(), QStringList{QStringLiteral("mailbeep")});
+        auto* message = window.findChild<QLabel*>(QStringLiteral("Panel_MEssaggio"));
+        QCOMPARE(message->text(), QStringLiteral(" Hurry up! It is time to... "));
+        // The clock's own day change reloads the list; nothing rings twice.
+        fire(&window, "TimerOrologio");
+        platform::Sound::clearPlayed();
+        clock.advanceSeconds(1);
+        fire(&window, "TimerContolloOrario");
+        QVERIFY(platform::Sound::played().isEmpty());
+    }
+
     void dayChangePurgesAndViewsTheNewDay()
     {
         Home home({QStringLiteral("'O', 'old errand', '2024-03-06', 'X', '08:00', '  :  ', '1600-01-01', 'N', 'N', 'N', 'N'"),

@@ -103,6 +103,8 @@ private Q_SLOTS:
     void addThroughDialog();
     void modifyThroughDialog_data();
     void modifyThroughDialog();
+    void modifyKeepsTheNoteLineEnds_data();
+    void modifyKeepsTheNoteLineEnds();
     void noteMarkOpensTheBigNoteAndEscapeKeepsTheItem();
     void checkCloneDeleteKeepTheRow();
     void groupFilterAndCounter();
@@ -252,6 +254,41 @@ void ToDoTabTest::modifyThroughDialog()
     // The modified row is current again and the gauge shows it.
     QCOMPARE(tab->currentRow(), 1);
     QCOMPARE(child<QProgressBar>(tab.get(), u"GaugePercento"_s)->value(), savedPercent);
+}
+
+void ToDoTabTest::modifyKeepsTheNoteLineEnds_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("bigNote");
+    QTest::addColumn<QString>("saved");
+
+    QTest::newRow("CR LF") << u"one\r\ntwo"_s << false << u"one\r\ntwo\r\nthree"_s;
+    QTest::newRow("CR LF through the big note") << u"one\r\ntwo"_s << true << u"one\r\ntwo\r\nthree"_s;
+    QTest::newRow("LF") << u"one\ntwo"_s << false << u"one\ntwo\nthree"_s;
+}
+
+void ToDoTabTest::modifyKeepsTheNoteLineEnds()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, bigNote);
+    QFETCH(QString, saved);
+
+    const qint64 key = addItem(m_archive->db(), u"Item"_s, 3, u"No"_s, 0, QString(), stored);
+    auto tab = makeTab();
+    tab->selectRow(0);
+    child<QToolButton>(tab.get(), u"SpeedButtonModToDo"_s)->click();
+    ToDoDialog* dialog = openDialog(u"TModToDoForm"_s);
+    QVERIFY(dialog);
+    if (bigNote)
+        dialog->showBigNote(true);
+    auto* note = child<QPlainTextEdit>(dialog, bigNote ? u"Memo_BIG"_s : u"Memo"_s);
+    QVERIFY(note);
+    note->moveCursor(QTextCursor::End);
+    QTest::keyClick(note, Qt::Key_Return);
+    QTest::keyClicks(note, u"three"_s);
+    child<QPushButton>(dialog, u"SpeedButtonMod"_s)->click();
+    QVERIFY(!openDialog(u"TModToDoForm"_s));
+    QCOMPARE(row(m_archive->db(), u"codtod = "_s + QString::number(key)).value(u"note"_s).toString(), saved);
 }
 
 void ToDoTabTest::noteMarkOpensTheBigNoteAndEscapeKeepsTheItem()

@@ -20,6 +20,8 @@
 #include <QSqlRecord>
 #include <QVariant>
 
+#include <utility>
+
 namespace brivane::shell {
 
 using platform::MessageBox;
@@ -53,7 +55,10 @@ AgendaController::AgendaController(QWidget* window, const store::SettingsRecord&
     }
     m_todayTab = new ui::TodayTab(m_todayQuery);
     m_todayTab->setObjectName(QStringLiteral("TabSheetTODAY"));
-    connect(m_todayTab, &ui::TodayTab::viewedDateChanged, this, [this] { refreshToday(); });
+    connect(m_todayTab, &ui::TodayTab::viewedDateChanged, this, [this] {
+        m_keepTodayKey = -1;
+        refreshToday();
+    });
     connect(m_todayTab, &ui::TodayTab::showSuspendedChanged, this, [this] { refreshToday(); });
     connect(m_todayTab, &ui::TodayTab::calendarFilterChanged, this, [this] { refreshToday(); });
     connect(m_todayTab, &ui::TodayTab::checkRequested, this, &AgendaController::check);
@@ -161,7 +166,9 @@ void AgendaController::refreshToday()
     }
     m_todayRefreshPending = false;
     m_todayTab->afterRefresh(platform::Clock::instance().today());
-    if (m_todayQuery->rowCount() > 0)
+    // A task just saved stays the current row, so the next command acts on it.
+    const qint64 keep = std::exchange(m_keepTodayKey, -1);
+    if (m_todayQuery->rowCount() > 0 && (keep < 0 || !m_todayTab->selectKey(keep)))
         m_todayTab->selectRow(0);
     Q_EMIT todayRefreshed();
 }
@@ -220,12 +227,8 @@ int AgendaController::kindOfTask(qint64 codimp) const
     return query.exec() && query.next() ? kindOf(query.value(0).toString()) : -1;
 }
 
-void AgendaController::openTaskDialog(int kind, qint64 codimp, bool enlargedNote)
+agenda::EntryContext& AgendaController::prepareEntryContext()
 {
-    if (m_commandsBlocked)
-        return;
-    if (kind < 0)
-        return;
     m_entry.db = m_db;
     m_entry.viewedDate = viewedDate();
     m_entry.lookAheadDays = m_settings.futuroDays;
@@ -234,6 +237,14 @@ void AgendaController::openTaskDialog(int kind, qint64 codimp, bool enlargedNote
     m_entry.startupFinished = m_startupFinished;
     for (int i = 0; i < 4; ++i)
         m_entry.kindColors[i] = themes::colorFromText(m_settings.sectionColors.value(i), m_entry.kindColors[i]);
+    return m_entry;
+}
+
+void AgendaController::openTaskDialog(int kind, qint64 codimp, bool enlargedNote)
+{
+    if (m_commandsBlocked || kind < 0)
+        return;
+    prepareEntryContext();
     // Only the contact dialog's birthday command links a contact.
     m_entry.linkedContact = agenda::EntryContext::noContact();
     const auto mode = codimp > 0 ? agenda::EntryMode::Modify : agenda::EntryMode::Add;
@@ -242,8 +253,11 @@ void AgendaController::openTaskDialog(int kind, qint64 codimp, bool enlargedNote
     connect(dialog, &agenda::widgets::TaskDialog::taskSaved, this, [this, kind](qint64 saved) {
         runList(kind);
         m_listTabs[kind]->selectKey(saved);
+        m_keepTodayKey = saved;
         if (m_todayActive)
             refreshToday();
+        if (kind == Yearly)
+            Q_EMIT yearlyTasksChanged();
     });
 }
 
@@ -304,6 +318,8 @@ void AgendaController::deleteFromToday(qint64 codimp)
     }
     if (kind >= 0)
         runList(kind);
+    if (kind == Yearly)
+        Q_EMIT yearlyTasksChanged();
     m_todayRefreshPending = false;
 }
 
@@ -323,6 +339,8 @@ void AgendaController::deleteFromList(int kind, qint64 codimp)
     }
     runList(kind);
     tab->selectRow(row);
+    if (kind == Yearly)
+        Q_EMIT yearlyTasksChanged();
 }
 
 void AgendaController::cloneFromList(int kind, qint64 codimp)

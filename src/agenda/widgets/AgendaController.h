@@ -65,6 +65,9 @@ public:
     void openTaskDialog(int kind, qint64 codimp, bool enlargedNote);
     // The state the entry dialogs share, kept with the settings.
     agenda::EntryContext& entryContext() { return m_entry; }
+    // The shared state brought up to date (connection, viewed date, settings
+    // copies) for a dialog about to open; every opening path calls it.
+    agenda::EntryContext& prepareEntryContext();
     void setProgramFolder(const QString& folder) { m_entry.programFolder = folder; }
     void setScalePercent(int percent) { m_entry.scalePercent = percent; }
     // Whether the Today tab is the one on screen (a save then refreshes it).
@@ -80,6 +83,8 @@ Q_SIGNALS:
     void tabRequested(int tabIndex);
     void countChanged(QChar section, int listed, int total);
     void alarmListStale();
+    // A yearly task was saved or deleted: a contact's birthday may have changed.
+    void yearlyTasksChanged();
     void todayRefreshed();
     void attachmentOpenRequested(const QString& attachment);
     void contactLinkRequested(const QString& link);
@@ -109,6 +114,8 @@ private:
     agenda::EntryContext m_entry;
     bool m_todayActive = false;
     bool m_todayRefreshPending = false;
+    // The task the next Today refresh selects (the one just saved); -1 none.
+    qint64 m_keepTodayKey = -1;
     bool m_startupFinished = false;
     bool m_commandsBlocked = false;
 };

@@ -14,6 +14,7 @@
 #include "platform/widgets/MessageBox.h"
 #include "ui/EntryForm.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -21,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +64,7 @@ TaskDialog::TaskDialog(TaskKind kind, EntryMode mode, EntryContext& context, qin
     updateYearsLabel();
     updateSaveButtons();
     attachmentEdited();
+    m_form.clearLink->setEnabled(!m_form.link->text().isEmpty());
     fitToContents(this);
     m_form.description->setFocus();
 }
@@ -102,6 +106,11 @@ void TaskDialog::connectFields()
     connect(m_form.smallNoteButton, &QPushButton::clicked, this, [this] { showBigNote(false); });
     m_form.connectClearButtons();
     connect(m_form.attachment, &QLineEdit::textChanged, this, &TaskDialog::attachmentEdited);
+    connect(m_form.expiry, &QDateEdit::editingFinished, this, &TaskDialog::raiseExpiry);
+    connect(m_form.expiry, &QDateEdit::dateChanged, this, [this] {
+        if (!m_form.expiry->hasFocus())
+            raiseExpiry();
+    });
     connect(m_form.attachFile, &QPushButton::clicked, this, &TaskDialog::attachFile);
     connect(m_form.attachFolder, &QPushButton::clicked, this, &TaskDialog::attachFolder);
     for (QCheckBox* option : {m_form.deleteAfter, m_form.everyDay, m_form.expiration}) {
@@ -207,9 +216,21 @@ void TaskDialog::updateDateLabel()
     else
         m_form.dateLabel->setText(
             dateLabel(m_kind, working, m_context.dataShotFormat, m_context.dataYearFormat));
-    // The expiry never precedes the start date; a lower minimum raises it.
-    if (working.isValid())
-        m_form.expiry->setMinimumDate(working);
+    raiseExpiry();
+}
+
+void TaskDialog::raiseExpiry()
+{
+    // The expiry never precedes the start date. The pop-up calendar refuses
+    // earlier days; the field itself takes any date while a date is typed
+    // digit by digit, and is raised once the typing ends.
+    const QDate working = m_context.workingDate;
+    if (!working.isValid())
+        return;
+    if (QCalendarWidget* calendar = m_form.expiry->calendarWidget())
+        calendar->setMinimumDate(working);
+    if (m_form.expiry->date() < working)
+        m_form.expiry->setDate(working);
 }
 
 void TaskDialog::updateYearsLabel()
@@ -336,7 +357,7 @@ TaskEntry TaskDialog::entry() const
     e.important = m_form.important->isChecked();
     e.suspended = m_form.suspended->isChecked();
     e.expiration = m_form.expiration->isChecked();
-    e.expiry = m_form.expiry->date();
+    e.expiry = std::max(m_form.expiry->date(), m_context.workingDate);
     if (m_form.deleteAfter) {
         e.deleteAfter = m_form.deleteAfter->isChecked();
         e.everyDay = m_form.everyDay->isChecked();

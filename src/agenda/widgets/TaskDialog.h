@@ -72,6 +72,7 @@ private:
     void updateSaveButtons();
     void updateOptions();
     void updateDateLabel();
+    void raiseExpiry();
     void updateYearsLabel();
     void attachmentEdited();
     void clearTimes();

@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QSqlRecord>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -34,6 +35,22 @@ QString lastPathPart(const QString& text)
 {
     const int slash = qMax(text.lastIndexOf(QLatin1Char('/')), text.lastIndexOf(QLatin1Char('\\')));
     return slash >= 0 ? text.mid(slash + 1) : text;
+}
+
+// Room for the widest date the picker can show: the longest weekday and
+// month names of the locale, with the arrow of the pop-up calendar.
+int longestDateWidth(const QDateEdit* picker)
+{
+    const QLocale locale;
+    const QFontMetrics metrics(picker->font());
+    int weekday = 0;
+    for (int day = 1; day <= 7; ++day)
+        weekday = qMax(weekday, metrics.horizontalAdvance(locale.dayName(day)));
+    int month = 0;
+    for (int m = 1; m <= 12; ++m)
+        month = qMax(month, metrics.horizontalAdvance(locale.monthName(m)));
+    const int rest = metrics.horizontalAdvance(QStringLiteral(" 30  2026"));
+    return weekday + month + rest + picker->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
 }
 
 } // namespace
@@ -53,7 +70,7 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     m_picker->setObjectName(QStringLiteral("DateTimePickerTODAY"));
     m_picker->setCalendarPopup(true);
     m_picker->setDisplayFormat(QStringLiteral("dddd d MMMM yyyy"));
-    m_picker->setMinimumWidth(190);
+    m_picker->setMinimumWidth(longestDateWidth(m_picker));
     m_count = new QLabel;
     m_count->setObjectName(QStringLiteral("panel_today"));
     m_count->setFrameShape(QFrame::StyledPanel);
@@ -62,6 +79,12 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     m_message = new QLabel;
     m_message->setObjectName(QStringLiteral("Panel_MEssaggio"));
     m_message->setAutoFillBackground(true);
+    // The strip keeps its size whatever it shows, so the row never jumps
+    // while banner and task text alternate; a long text takes a second line.
+    m_message->setWordWrap(true);
+    m_message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_message->setMinimumWidth(120);
+    m_message->setFixedHeight(2 * m_message->fontMetrics().lineSpacing() + 4);
     m_message->installEventFilter(this);
     m_lookAheadHome = button(QStringLiteral("SpeedButtonAnticipoHome"), QString(), QStringLiteral("!"));
     m_lookAheadHome->hide();
@@ -130,21 +153,22 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     calendarFont.setPointSize(10);
     m_calendar->setFont(calendarFont);
     m_calendar->setMinimumHeight(170);
-    connect(m_calendar, &LitCalendar::dateClicked, this, [this](const QDate& date, Qt::MouseButton button) {
-        if (button == Qt::LeftButton)
-            setViewedDate(date);
-    });
+    // Either button views the day, so the calendar's selection and the
+    // viewed date never part.
+    connect(m_calendar, &LitCalendar::dateClicked, this, [this](const QDate& date) { setViewedDate(date); });
     connect(m_calendar, &LitCalendar::dateKeyed, this, [this](const QDate& date) { setViewedDate(date); });
     connect(m_calendar, &LitCalendar::dateDoubleClicked, this, [this](const QDate& date) {
         setViewedDate(date);
         Q_EMIT addRequested(QLatin1Char('O'));
     });
 
-    auto* monthBack = button(QStringLiteral("SpeedButton_Mese_Precedente"), QStringLiteral("<<"), QStringLiteral("<<"));
+    auto* monthBack = button(QStringLiteral("SpeedButton_Mese_Precedente"), QStringLiteral("Previous month"),
+                             QStringLiteral("<<"));
     auto* dayBack = button(QStringLiteral("SpeedButton14"), QStringLiteral("<"), QStringLiteral("<"));
     m_todaySmall = button(QStringLiteral("SpeedButton_oggi_piccolo"), QStringLiteral("O"), QStringLiteral("O"));
     auto* dayNext = button(QStringLiteral("SpeedButton9"), QStringLiteral(">"), QStringLiteral(">"));
-    auto* monthNext = button(QStringLiteral("SpeedButton_Mese_Successivo"), QStringLiteral(">>"), QStringLiteral(">>"));
+    auto* monthNext = button(QStringLiteral("SpeedButton_Mese_Successivo"), QStringLiteral("Next month"),
+                             QStringLiteral(">>"));
     auto* stepper = new QHBoxLayout;
     for (QToolButton* b : {monthBack, dayBack, m_todaySmall, dayNext, monthNext})
         stepper->addWidget(b);
@@ -182,6 +206,11 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     calendarLayout->addWidget(new QLabel(QStringLiteral("Exclude")));
     calendarLayout->addWidget(m_exclude);
     calendarLayout->addWidget(m_showSuspended);
+    auto* calendarHelp = button(QStringLiteral("SpeedButtonHelpCalendar"), QStringLiteral("Hint"), QStringLiteral("?"));
+    calendarLayout->addWidget(calendarHelp, 0, Qt::AlignLeft);
+    connect(calendarHelp, &QToolButton::clicked, this, [this] {
+        platform::MessageBox::information(this, QStringLiteral("These settings are not saved."));
+    });
     calendarLayout->addStretch();
     sideTabs->addTab(entries, QStringLiteral("Entries"));
     sideTabs->addTab(calendarPage, QStringLiteral("Calendar"));
@@ -427,12 +456,6 @@ void TodayTab::setCount(QChar section, const QString& text)
 {
     if (QLabel* label = m_counts.value(section))
         label->setText(text);
-}
-
-void TodayTab::resetCalendarFilters()
-{
-    m_highlights->setCurrentIndex(0);
-    m_exclude->setCurrentIndex(0);
 }
 
 int TodayTab::highlightChoice() const

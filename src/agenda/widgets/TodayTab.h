@@ -51,7 +51,6 @@ public:
     void setSidePanelShown(bool shown);
     bool sidePanelShown() const;
     void setCount(QChar section, const QString& text);
-    void resetCalendarFilters();
     int highlightChoice() const;
     int excludeChoice() const;
     // After the Today query ran for the viewed date.

@@ -386,6 +386,8 @@ void ContactDialog::birthdayInsertOrModify()
     m_birthdayMenu->hide();
     if (m_mode != ContactDialogMode::Modify || !m_context.entry)
         return;
+    if (m_context.prepareEntry)
+        m_context.prepareEntry();
     agenda::EntryContext& entry = *m_context.entry;
     entry.linkedContact = QString::number(m_codcon);
 

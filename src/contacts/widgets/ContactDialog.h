@@ -32,6 +32,8 @@ struct ContactDialogContext
     // menu; its linked contact code is the open Contact's key while a modify
     // dialog is open, and "nessuno" again when it closes.
     agenda::EntryContext* entry = nullptr;
+    // Brings the entry state up to date before a yearly dialog opens.
+    std::function<void()> prepareEntry;
     // With its trailing separator: the folder "pics" and the attachment
     // folders lie in it.
     QString programFolder;

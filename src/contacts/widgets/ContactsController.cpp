@@ -21,6 +21,7 @@ ContactsController::ContactsController(QWidget* window, const store::SettingsRec
     m_csv = new contacts::widgets::CsvCommands(window, this);
 
     m_context.entry = &agenda->entryContext();
+    m_context.prepareEntry = [this] { m_agenda->prepareEntryContext(); };
     m_context.settings = &settings;
     m_context.tasksChanged = [this] { m_agenda->runList(AgendaController::Yearly); };
     m_context.setYearlySearchText = [this](const QString& text) {
@@ -34,7 +35,8 @@ ContactsController::ContactsController(QWidget* window, const store::SettingsRec
     connect(m_tab, &contacts::widgets::ContactsTab::yearlyListChanged, this,
             [this] { m_agenda->runList(AgendaController::Yearly); });
     connect(m_tab, &contacts::widgets::ContactsTab::insertTaskRequested, this,
-            [this](int kind) { m_agenda->openTaskDialog(kind, -1, false); });
+            [this](int kind) { openTaskWithContact(kind); });
+    connect(m_agenda, &AgendaController::yearlyTasksChanged, m_tab, &contacts::widgets::ContactsTab::runSearch);
     connect(m_tab, &contacts::widgets::ContactsTab::importRequested, m_csv, [this] { m_csv->openImport(); });
 
     // The export button offers the two layouts.
@@ -96,6 +98,17 @@ void ContactsController::openModify(qint64 codcon, bool bigNote)
         m_tab->modifyFinished();
         m_agenda->runList(AgendaController::Yearly);
     });
+}
+
+void ContactsController::openTaskWithContact(int kind)
+{
+    // The add dialog starts from the selected contact's name, in its
+    // description and its link; the shared state forgets it once open.
+    agenda::EntryContext& entry = m_agenda->entryContext();
+    entry.contactName = m_tab->currentName();
+    entry.contactEmail.clear();
+    m_agenda->openTaskDialog(kind, -1, false);
+    entry.contactName.clear();
 }
 
 void ContactsController::contactSaved()

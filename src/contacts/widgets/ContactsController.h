@@ -42,6 +42,7 @@ private:
     void openAdd();
     void openModify(qint64 codcon, bool bigNote);
     void contactSaved();
+    void openTaskWithContact(int kind);
 
     QWidget* m_window;
     AgendaController* m_agenda;

@@ -491,6 +491,8 @@ void ContactsTab::modifyFinished()
     if (m_searchRanSinceModify && m_modifyRow >= 0)
         selectRow(m_modifyRow);
     m_modifyRow = -1;
+    // The card shows what the dialog saved, its birthday link included.
+    drawCard();
     Q_EMIT yearlyListChanged();
 }
 
@@ -593,7 +595,7 @@ void ContactsTab::showItemsMenu(const QString& field, const char* menuName, bool
     m_itemsMenu->setObjectName(QLatin1String(menuName));
     for (const QString& item : nonEmptyItems(field)) {
         connect(m_itemsMenu->addAction(item), &QAction::triggered, this,
-                [item, mail] { platform::Shell::open(mail ? mailUrl(item) : addressUrl(item)); });
+                [item, mail] { platform::Shell::open(mail ? mailUrl(item) : webUrl(item)); });
     }
     popupMenu(m_itemsMenu, mail ? m_mail : m_web);
 }
@@ -617,7 +619,7 @@ void ContactsTab::openWebSite()
     if (nonEmptyItems(site).size() > 1)
         showItemsMenu(site, "PopupMenuWeb", false);
     else
-        platform::Shell::open(addressUrl(site));
+        platform::Shell::open(webUrl(site));
 }
 
 void ContactsTab::searchMap()

@@ -3,12 +3,24 @@
 #include "notes/NoteText.h"
 
 #include <QScrollBar>
+#include <QAbstractUndoItem>
 #include <QTextBlock>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
 namespace brivane::notes::widgets {
+
+namespace {
+
+class ClosingUndoStep final : public QAbstractUndoItem
+{
+public:
+    void undo() override {}
+    void redo() override {}
+};
+
+} // namespace
 
 NoteEditor::NoteEditor(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -77,6 +89,9 @@ void NoteEditor::appendLine(const QString& line)
     if (!cursor.block().text().isEmpty())
         cursor.insertBlock();
     cursor.insertText(line);
+    // A step that does nothing closes the stamp's undo step, so typing right
+    // after it starts a step of its own instead of joining the stamp.
+    document()->appendUndoItem(new ClosingUndoStep);
     cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();

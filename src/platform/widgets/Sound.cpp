@@ -1,5 +1,7 @@
 #include "platform/widgets/Sound.h"
 
+#include "platform/widgets/Resources.h"
+
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -12,7 +14,17 @@ bool recording = false;
 QList<QString> playedFiles;
 } // namespace
 
-Sound::Sound(QObject* parent) : QObject(parent) {}
+Sound::Sound(QObject* parent) : QObject(parent)
+{
+    ensureResources();
+}
+
+QUrl Sound::sourceFor(const QString& file)
+{
+    if (file.isEmpty() || file == QLatin1String("mailbeep"))
+        return QUrl(QStringLiteral("qrc:/sounds/mailbeep.wav"));
+    return QUrl::fromLocalFile(file);
+}
 
 bool Sound::hasAudioOutput()
 {
@@ -30,7 +42,7 @@ void Sound::play(const QString& file)
         return;
     if (!m_effect)
         m_effect = new QSoundEffect(this);
-    const QUrl source = builtIn ? QUrl(QStringLiteral("qrc:/sounds/mailbeep.wav")) : QUrl::fromLocalFile(file);
+    const QUrl source = sourceFor(file);
     if (m_effect->source() != source)
         m_effect->setSource(source);
     m_effect->play();

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 class QSoundEffect;
 
@@ -21,6 +22,9 @@ public:
     // Plays a file path; an empty path or "mailbeep" plays the built-in sound.
     void play(const QString& file);
     static bool hasAudioOutput();
+    // What play() hands the sound device: the built-in sound's resource or
+    // the local file.
+    static QUrl sourceFor(const QString& file);
 
     static void setRecording(bool recording);
     static QList<QString> played();

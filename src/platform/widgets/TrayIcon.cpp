@@ -56,7 +56,9 @@ TrayIcon::TrayIcon(QObject* parent) : QObject(parent)
     m_blink = new QTimer(this);
     m_blink->setInterval(300);
     connect(m_blink, &QTimer::timeout, this, [this] { setImage(m_image >= 4 ? 0 : m_image + 1); });
-    if (isAvailable() && !availabilityOverride.has_value()) {
+    // The icon is made even while the desktop has no tray yet: Qt hands it to
+    // a tray host that starts later.
+    if (!availabilityOverride.has_value()) {
         m_icon = new QSystemTrayIcon(imageIcon(m_image), this);
         m_icon->setToolTip(QStringLiteral("Brivane Organizer"));
         m_icon->setContextMenu(m_menu);

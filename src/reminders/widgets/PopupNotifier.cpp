@@ -77,11 +77,13 @@ DesktopAreas PopupNotifier::desktop() const
 
 bool PopupNotifier::show()
 {
-    const std::optional<PopupPlacement> placement = m_cascade.place(desktop(), m_settings.metrics());
+    const DesktopAreas areas = desktop();
+    const PopupSettings settings = m_settings.fittedToTitle(areas.workArea);
+    const std::optional<PopupPlacement> placement = m_cascade.place(areas, settings.metrics());
     if (!placement)
         return false;
 
-    auto* window = new PopupWindow(m_settings, *placement, m_timings);
+    auto* window = new PopupWindow(settings, *placement, m_timings);
     m_windows.append(window);
     connect(window, &PopupWindow::clicked, this, &PopupNotifier::clicked);
     connect(window, &PopupWindow::urlClicked, this, &PopupNotifier::urlClicked);
@@ -122,7 +124,9 @@ PopupSettings PopupNotifier::reminderSettings()
     settings.width = 480;
     settings.height = 130;
     settings.timeOut = 0;
-    settings.options = pnAllowScroll;
+    // The popups of one moment stack as far as the work area allows, then
+    // overlap in shifted columns: each one is shown and its title readable.
+    settings.options = pnAllowScroll | pnCascadePopups | pnOverlapWhenFull;
     settings.font = installedFont(u"MS Sans Serif"_s, 10);
     settings.hoverFont = installedFont(u"MS Sans Serif"_s, 8);
     settings.hoverFont.setUnderline(true);

@@ -44,7 +44,7 @@ public:
     QList<PopupWindow*> popups() const;
 
     // The settings of the main window's reminder popups: 480 × 130, staying
-    // until clicked, sliding but not cascading, with the reminder icon.
+    // until clicked, sliding and stacking, with the reminder icon.
     static PopupSettings reminderSettings();
 
 Q_SIGNALS:

@@ -30,7 +30,61 @@ void setFamily(QFont& font, const QString& family)
     font.setFamilies({family});
 }
 
+int titleLeftOf(const PopupSettings& settings)
+{
+    return settings.iconBitmap.isNull() ? kTitleLeft : kTitleLeftBesideIcon;
+}
+
+int titleRoomOf(const PopupSettings& settings, int width)
+{
+    return width - titleLeftOf(settings) - kTitleLeft;
+}
+
+// The title as shown: its closing line breaks only pad it.
+QString shownTitle(const PopupSettings& settings)
+{
+    QString title = settings.title;
+    while (title.endsWith(u'\n') || title.endsWith(u'\r'))
+        title.chop(1);
+    return title;
+}
+
+// The title's height at a width, wrapped when it must be; at least one line
+// and the icon's height.
+int titleHeightOf(const PopupSettings& settings, int width)
+{
+    const QFontMetrics metrics(settings.titleFont);
+    const QRect wrapped = metrics.boundingRect(QRect(0, 0, std::max(1, titleRoomOf(settings, width)), 100000),
+                                               Qt::TextWordWrap, shownTitle(settings));
+    int height = std::max(metrics.height(), wrapped.height()) + kGap;
+    if (!settings.iconBitmap.isNull())
+        height = std::max(height, settings.iconTop + settings.iconBitmap.height() - kTitleTop);
+    return height;
+}
+
+int oneLineTitleHeightOf(const PopupSettings& settings)
+{
+    int height = QFontMetrics(settings.titleFont).height() + kGap;
+    if (!settings.iconBitmap.isNull())
+        height = std::max(height, settings.iconTop + settings.iconBitmap.height() - kTitleTop);
+    return height;
+}
+
 } // namespace
+
+PopupSettings PopupSettings::fittedToTitle(const QRect& workArea) const
+{
+    PopupSettings fitted = *this;
+    const QFontMetrics metrics(titleFont);
+    const int needed = metrics.horizontalAdvance(shownTitle(*this)) + titleLeftOf(*this) + kTitleLeft + 2;
+    const int widest = workArea.isValid() ? workArea.width() - 2 * popupStartX : needed;
+    if (needed > width)
+        fitted.width = std::max(width, std::min(needed, widest));
+    fitted.height += titleHeightOf(fitted, fitted.width) - oneLineTitleHeightOf(fitted);
+    if (workArea.isValid())
+        fitted.height = std::min(fitted.height, workArea.height() - 2 * popupStartY);
+    return fitted;
+}
 
 PopupSettings::PopupSettings()
 {
@@ -46,6 +100,7 @@ PopupMetrics PopupSettings::metrics() const
     metrics.startY = popupStartY;
     metrics.marge = popupMarge;
     metrics.cascade = options.testFlag(pnCascadePopups);
+    metrics.overlapWhenFull = options.testFlag(pnOverlapWhenFull);
     return metrics;
 }
 
@@ -158,15 +213,13 @@ void PopupWindow::buildContent()
     m_face->setGeometry(QRect(QPoint(0, 0), size));
     m_face->installEventFilter(this);
 
-    const bool hasIcon = !m_settings.iconBitmap.isNull();
-    const int titleLeft = hasIcon ? kTitleLeftBesideIcon : kTitleLeft;
-    int titleHeight = QFontMetrics(m_settings.titleFont).height() + kGap;
-    if (hasIcon)
-        titleHeight = std::max(titleHeight, m_settings.iconTop + m_settings.iconBitmap.height() - kTitleTop);
+    const int titleLeft = titleLeftOf(m_settings);
+    const int titleHeight = titleHeightOf(m_settings, size.width());
 
-    m_title = new QLabel(m_settings.title, m_face);
+    m_title = new QLabel(shownTitle(m_settings), m_face);
     m_title->setObjectName(u"Title"_s);
     m_title->setTextFormat(Qt::PlainText);
+    m_title->setWordWrap(true);
     m_title->setFont(m_settings.titleFont);
     m_title->setGeometry(titleLeft, kTitleTop, size.width() - titleLeft - kTitleLeft, titleHeight);
     m_title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -19,6 +19,7 @@ enum PopupOption {
     pnCascadePopups = 0x04,  // popups shown while others are open stack instead of overlapping
     pnAllowScroll = 0x08,    // popups slide out; otherwise they appear at full size at once
     pnAllowHyperlink = 0x10, // the text is a link to the URL
+    pnOverlapWhenFull = 0x20, // cascading past the work area overlaps in shifted columns instead of refusing
 };
 Q_DECLARE_FLAGS(PopupOptions, PopupOption)
 
@@ -59,6 +60,10 @@ struct PopupSettings
 
     PopupSettings();
     PopupMetrics metrics() const;
+    // The same popup made wide enough for its whole title, as far as the
+    // work area allows; a title still too long wraps and the popup grows
+    // by the added lines.
+    PopupSettings fittedToTitle(const QRect& workArea) const;
 };
 
 // Animation step and the length of one time-out second; tests shorten them.

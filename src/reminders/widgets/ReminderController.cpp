@@ -30,7 +30,11 @@ bool ReminderController::passwordLocked() const
 
 void ReminderController::reloadAlarmList()
 {
-    const QDate today = platform::Clock::instance().today();
+    loadAlarmListOf(platform::Clock::instance().today());
+}
+
+void ReminderController::loadAlarmListOf(const QDate& today)
+{
     QList<reminders::AlarmEntry> entries;
     QString error;
     if (!reminders::loadAlarmList(m_db, today, entries, &error)) {
@@ -44,6 +48,10 @@ void ReminderController::alarmTick(const QDateTime& now)
 {
     if (!m_schedule.isLoaded())
         return;
+    // The first second of a new day is evaluated against that day's list,
+    // whichever of the clock and the alarm timer notices the change first.
+    if (m_schedule.day() != now.date())
+        loadAlarmListOf(now.date());
     const QList<reminders::AlarmEntry> ringing = m_schedule.due(now);
     for (const reminders::AlarmEntry& entry : ringing)
         ring(entry);

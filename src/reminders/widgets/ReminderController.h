@@ -77,6 +77,7 @@ Q_SIGNALS:
     void errorRaised(const QString& message);
 
 private:
+    void loadAlarmListOf(const QDate& day);
     void ring(const reminders::AlarmEntry& entry);
     bool passwordLocked() const;
     QColor kindColor(const QString& flag) const;

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontComboBox>
 #include <QFormLayout>
@@ -14,11 +15,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace brivane::ui {
 
@@ -57,32 +62,58 @@ QString yesNo(bool value)
 
 OptionsTab::OptionsTab(QWidget* parent) : QWidget(parent)
 {
+    // Two columns of sections, the archive and access rows under them: the
+    // whole page shows in the default window, and a larger window leaves
+    // the sections at their own size instead of stretching them.
     auto* content = new QWidget;
+    content->setMaximumWidth(kMaximumPageWidth);
     auto* grid = new QGridLayout(content);
-    grid->addWidget(buildStartBox(), 0, 0);
-    grid->addWidget(buildAlarmBox(), 1, 0);
-    grid->addWidget(buildDateBox(), 2, 0);
-    grid->addWidget(buildArchiveBox(), 3, 0, 1, 2);
-    grid->addWidget(buildWindowBox(), 0, 1);
-    grid->addWidget(buildColorBox(), 1, 1);
-    grid->addWidget(buildEditorBox(), 2, 1);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setSpacing(4);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(buildStartBox());
+    left->addWidget(buildAlarmBox());
+    left->addWidget(buildDateBox());
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    right->addWidget(buildWindowBox());
+    right->addWidget(buildColorBox());
+    right->addWidget(buildEditorBox());
+    right->addStretch();
+    grid->addLayout(left, 0, 0);
+    grid->addLayout(right, 0, 1);
+    grid->addWidget(buildArchiveBox(), 1, 0, 1, 2);
+    // Sections other parts of the window add (archive care, the special menu).
     m_sections = new QVBoxLayout;
-    grid->addLayout(m_sections, 4, 0, 1, 2);
-    grid->setRowStretch(5, 1);
+    m_sections->setSpacing(4);
+    grid->addLayout(m_sections, 2, 0, 1, 2);
+    auto* hint = button(QStringLiteral("SpeedButtonHintOpzioni"), QStringLiteral("?"),
+                        QStringLiteral("Options: every change is saved at once in the archive."));
+    grid->addWidget(hint, 3, 1, Qt::AlignRight);
+    grid->setRowStretch(4, 1);
+    for (QGroupBox* box : content->findChildren<QGroupBox*>())
+        box->layout()->setContentsMargins(8, 2, 8, 4);
 
     auto* scroll = new QScrollArea;
+    m_scroll = scroll;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scroll->setWidget(content);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* hint = button(QStringLiteral("SpeedButtonHintOpzioni"), QStringLiteral("?"),
-                        QStringLiteral("Options: every change is saved at once in the archive."));
-    auto* top = new QHBoxLayout;
-    top->addStretch();
-    top->addWidget(hint);
-    layout->addLayout(top);
     layout->addWidget(scroll);
+
+    // A wheel turned over a list or a number scrolls the page; it never
+    // picks a value, so only a deliberate choice writes a setting.
+    for (QWidget* control : content->findChildren<QWidget*>()) {
+        if (qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSpinBox*>(control)) {
+            control->setFocusPolicy(Qt::StrongFocus);
+            control->installEventFilter(this);
+        }
+    }
 }
 
 QWidget* OptionsTab::buildStartBox()
@@ -95,8 +126,11 @@ QWidget* OptionsTab::buildStartBox()
                         QStringLiteral("Put a launcher of the program on the Desktop"));
     auto* autorun = button(QStringLiteral("SpeedButton4"), QStringLiteral("Autorun.inf"),
                            QStringLiteral("Start the program from the removable disk that carries it"));
-    layout->addWidget(m_autostart);
-    layout->addWidget(m_minimized);
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(m_autostart);
+    boxes->addWidget(m_minimized);
+    boxes->addStretch();
+    layout->addLayout(boxes);
     auto* links = new QHBoxLayout;
     links->addWidget(link);
     links->addWidget(autorun);
@@ -116,6 +150,8 @@ QWidget* OptionsTab::buildAlarmBox()
     m_timeCheck = checkBox(QStringLiteral("CheckBox_TimeCheck"), QString());
     m_timeCheckLabel = label(QStringLiteral("Label_TimeCheck"), QStringLiteral("Time alarm"));
     m_timeCheckLabel->setBuddy(m_timeCheck);
+    // The caption toggles its box, like the caption of any other box.
+    m_timeCheckLabel->installEventFilter(this);
     auto* timeRow = new QHBoxLayout;
     timeRow->addWidget(m_timeCheck);
     timeRow->addWidget(m_timeCheckLabel);
@@ -133,10 +169,9 @@ QWidget* OptionsTab::buildAlarmBox()
     sounds->addWidget(m_chooseSound);
     sounds->addWidget(m_playSound);
     sounds->addWidget(m_systemSound);
-    sounds->addStretch();
-    layout->addLayout(sounds, 2, 0, 1, 3);
     m_soundName = label(QStringLiteral("Label_SoundName"));
-    layout->addWidget(m_soundName, 3, 0, 1, 3);
+    sounds->addWidget(m_soundName, 1);
+    layout->addLayout(sounds, 2, 0, 1, 3);
 
     m_futuro = checkBox(QStringLiteral("CheckBoxFuturo"), QStringLiteral("Important task notification"));
     m_futuroDays = new QSpinBox;
@@ -145,9 +180,9 @@ QWidget* OptionsTab::buildAlarmBox()
     m_futuroDays->setRange(1, 9999);
     m_futuroDays->setSuffix(QStringLiteral(" days"));
     m_lookAhead = button(QStringLiteral("SpeedButtonAnticipo"), QStringLiteral("Check for important tasks"));
-    layout->addWidget(m_futuro, 4, 0, 1, 2);
-    layout->addWidget(m_futuroDays, 4, 2);
-    layout->addWidget(m_lookAhead, 5, 0, 1, 3);
+    layout->addWidget(m_futuro, 3, 0, 1, 2);
+    layout->addWidget(m_futuroDays, 3, 2);
+    layout->addWidget(m_lookAhead, 4, 0, 1, 3);
 
     connect(m_timeCheck, &QCheckBox::clicked, this, &OptionsTab::timeCheckChanged);
     connect(m_soundOn, &QCheckBox::clicked, this, &OptionsTab::fullSaveRequested);
@@ -175,7 +210,7 @@ QWidget* OptionsTab::buildAlarmBox()
 QWidget* OptionsTab::buildDateBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Date formats"));
-    auto* layout = new QFormLayout(box);
+    auto* layout = new QGridLayout(box);
     m_oneShotFormat = new QComboBox;
     m_oneShotFormat->setObjectName(QStringLiteral("ComboBox_FormatoDataShot"));
     m_oneShotFormat->addItems(store::oneShotDateFormats());
@@ -184,10 +219,14 @@ QWidget* OptionsTab::buildDateBox()
     m_yearlyFormat->addItems(store::yearlyDateFormats());
     m_oneShotSample = label(QStringLiteral("Label_esempio_Full"));
     m_yearlySample = label(QStringLiteral("Label_esempio_short"));
-    layout->addRow(QStringLiteral("One Shot"), m_oneShotFormat);
-    layout->addRow(QString(), m_oneShotSample);
-    layout->addRow(QStringLiteral("Yearly"), m_yearlyFormat);
-    layout->addRow(QString(), m_yearlySample);
+    layout->addWidget(new QLabel(QStringLiteral("One Shot")), 0, 0);
+    layout->addWidget(m_oneShotFormat, 0, 1);
+    layout->addWidget(m_oneShotSample, 1, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Yearly")), 2, 0);
+    layout->addWidget(m_yearlyFormat, 2, 1);
+    layout->addWidget(m_yearlySample, 3, 1);
+    layout->setVerticalSpacing(1);
+    layout->setColumnStretch(1, 1);
     connect(m_oneShotFormat, &QComboBox::activated, this, &OptionsTab::fullSaveRequested);
     connect(m_yearlyFormat, &QComboBox::activated, this, &OptionsTab::fullSaveRequested);
     return box;
@@ -233,8 +272,11 @@ QWidget* OptionsTab::buildWindowBox()
     m_hideTips = checkBox(QStringLiteral("CheckBoxHideTips"), QStringLiteral("Hide hints"));
     layout->addRow(m_fix);
     layout->addRow(QStringLiteral("Dialog scale %"), m_scale);
-    layout->addRow(m_ampm);
-    layout->addRow(m_hideTips);
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(m_ampm);
+    boxes->addWidget(m_hideTips);
+    boxes->addStretch();
+    layout->addRow(boxes);
     connect(m_fix, &QToolButton::clicked, this, &OptionsTab::fixRequested);
     connect(m_scale, &QComboBox::activated, this, &OptionsTab::scaleChanged);
     connect(m_ampm, &QCheckBox::clicked, this, &OptionsTab::ampmChanged);
@@ -283,6 +325,7 @@ QWidget* OptionsTab::buildEditorBox()
     m_editorColor->setToolTip(QStringLiteral("Background colour"));
     m_editorSave = button(QStringLiteral("SpeedButton_Aggiorna_Editor_Setup"), QStringLiteral("Save"),
                           QStringLiteral("Save the editor settings"));
+    m_editorSave->setEnabled(false);
     layout->addWidget(m_fonts, 0, 0, 1, 4);
     layout->addWidget(m_fontSize, 1, 0);
     layout->addWidget(m_fontColor, 1, 1);
@@ -305,12 +348,29 @@ QWidget* OptionsTab::buildEditorBox()
 void OptionsTab::addSection(QWidget* section)
 {
     m_sections->addWidget(section);
+    // A wheel over the section's lists and numbers scrolls the page too.
+    for (QWidget* control : section->findChildren<QWidget*>()) {
+        if (qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSpinBox*>(control)) {
+            control->setFocusPolicy(Qt::StrongFocus);
+            control->installEventFilter(this);
+        }
+    }
 }
 
 bool OptionsTab::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_archiveFolder && event->type() == QEvent::MouseButtonDblClick) {
         Q_EMIT openArchiveFolderRequested();
+        return true;
+    }
+    if (watched == m_timeCheckLabel && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_timeCheck->isEnabled()) {
+        m_timeCheck->click();
+        return true;
+    }
+    if (event->type() == QEvent::Wheel && watched != m_archiveFolder && watched->isWidgetType()
+        && (qobject_cast<QComboBox*>(watched) || qobject_cast<QAbstractSpinBox*>(watched))) {
+        QCoreApplication::sendEvent(m_scroll->verticalScrollBar(), event);
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -340,11 +400,14 @@ void OptionsTab::showSettings(const store::SettingsRecord& s)
     m_scale->setCurrentIndex(qBound(0, s.scalaIndex, m_scale->count() - 1));
     m_ampm->setChecked(s.ampm);
     m_hideTips->setChecked(s.hidetips);
-    m_fonts->setCurrentFont(QFont(s.fontname));
-    m_fontSize->setValue(s.fontsize);
-    m_fontColor->setColor(themes::colorFromText(s.fontcolor, Qt::black));
-    m_editorColor->setColor(themes::colorFromText(s.backcolor, Qt::white));
-    m_editorSave->setEnabled(false);
+    // Editor choices not saved yet stay on screen over a reload caused by
+    // another setting; saving them (or the first load) shows the record.
+    if (!m_editorSave->isEnabled()) {
+        m_fonts->setCurrentFont(QFont(s.fontname));
+        m_fontSize->setValue(s.fontsize);
+        m_fontColor->setColor(themes::colorFromText(s.fontcolor, Qt::black));
+        m_editorColor->setColor(themes::colorFromText(s.backcolor, Qt::white));
+    }
 
     qDeleteAll(blockers);
     m_showing = false;

@@ -12,6 +12,7 @@ class QLineEdit;
 class QSpinBox;
 class QToolButton;
 class QPushButton;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace brivane::ui {
@@ -25,6 +26,9 @@ class OptionsTab : public QWidget
     Q_OBJECT
 
 public:
+    // Wider than this, the page stays centred instead of stretching.
+    static constexpr int kMaximumPageWidth = 900;
+
     explicit OptionsTab(QWidget* parent = nullptr);
 
     // Shows the record without raising any change signal.
@@ -120,6 +124,7 @@ private:
     ColorSwatch* m_editorColor = nullptr;
     QToolButton* m_editorSave = nullptr;
     QVBoxLayout* m_sections = nullptr;
+    QScrollArea* m_scroll = nullptr;
     bool m_showing = false;
 };
 

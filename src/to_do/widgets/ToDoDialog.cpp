@@ -6,6 +6,7 @@
 #include "platform/Shell.h"
 #include "platform/widgets/FileDialog.h"
 #include "platform/widgets/MessageBox.h"
+#include "to_do/LineEnds.h"
 #include "to_do/ToDoTexts.h"
 #include "to_do/ToDoWriter.h"
 #include "ui/EntryForm.h"
@@ -108,6 +109,7 @@ void ToDoDialog::load()
     }
     m_form.description->setText(stored->id);
     m_form.note->setPlainText(stored->note);
+    m_noteLineEnd = lineEndOf(stored->note);
     m_form.priority->setValue(stored->priority);
     m_form.group->setEditText(stored->gruppo);
     m_form.link->setText(stored->ricerca);
@@ -205,7 +207,7 @@ ToDoItem ToDoDialog::item() const
     ToDoItem result;
     result.codtod = m_codtod;
     result.id = savedDescription(m_form.description->text());
-    result.note = (isBigNoteShown() ? m_form.bigNote : m_form.note)->toPlainText();
+    result.note = withLineEnd((isBigNoteShown() ? m_form.bigNote : m_form.note)->toPlainText(), m_noteLineEnd);
     result.priority = m_form.priority->value();
     if (m_mode == ToDoDialogMode::Modify) {
         result.flag = m_form.done->isChecked() ? ToDoItem::yes() : ToDoItem::no();

@@ -95,6 +95,8 @@ private:
     ToDoDialogSetup m_setup;
     qint64 m_codtod;
     bool m_loaded = true;
+    // The stored note's line end, written back on save.
+    QString m_noteLineEnd = QStringLiteral("\n");
     ToDoDialogForm m_form;
     QStackedWidget* m_pages = nullptr;
 };
