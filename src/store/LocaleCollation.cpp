@@ -71,6 +71,14 @@ void destroyCollator(void* context)
     delete static_cast<QCollator*>(context);
 }
 
+// The C locale has no alphabet of its own (its collator compares code
+// points, capitals first): the common order of the Unicode standard serves.
+QLocale collationLocale()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
+}
+
 } // namespace
 
 bool registerLocaleCollation(const QSqlDatabase& db)
@@ -81,7 +89,7 @@ bool registerLocaleCollation(const QSqlDatabase& db)
     auto* connection = *static_cast<sqlite3* const*>(handle.data());
     if (!connection)
         return false;
-    auto collator = std::make_unique<QCollator>(QLocale());
+    auto collator = std::make_unique<QCollator>(collationLocale());
     const int result = sqlite3_create_collation_v2(connection, kLocaleCollation, SQLITE_UTF8, collator.get(),
                                                    sqliteCompare, destroyCollator);
     if (result != SQLITE_OK)
@@ -97,13 +105,13 @@ QString localeOrdered(const QString& column)
 
 int localeCompare(QStringView a, QStringView b)
 {
-    const QCollator collator{QLocale()};
+    const QCollator collator{collationLocale()};
     return compareWith(collator, a, b);
 }
 
 void sortByLocale(QStringList& texts)
 {
-    const QCollator collator{QLocale()};
+    const QCollator collator{collationLocale()};
     std::stable_sort(texts.begin(), texts.end(),
                      [&collator](const QString& a, const QString& b) { return compareWith(collator, a, b) < 0; });
 }

@@ -53,10 +53,13 @@ bool OtherMachine::hold(const QString& archivePath, Lock lock, int milliseconds,
     m_process.write(script.toUtf8());
     m_process.waitForBytesWritten(5000);
     m_process.closeWriteChannel();
-    const QDeadlineTimer deadline(10000);
+    const QDeadlineTimer deadline(20000);
     while (!QFile::exists(m_marker)) {
-        if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
+        if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning) {
+            qWarning("the other machine could not take the lock: %s",
+                     m_process.readAllStandardError().constData());
             return false;
+        }
         QThread::msleep(5);
     }
     return true;
