@@ -1,6 +1,7 @@
 #include "agenda/DoneState.h"
 
 #include "agenda/ErrorReport.h"
+#include "store/WriteTransaction.h"
 #include "store/SqlDate.h"
 
 #include <QSqlQuery>
@@ -63,6 +64,9 @@ bool writeDone(QSqlDatabase db, qint64 codimp, const DoneState& state, QString* 
 
 std::optional<DoneState> toggleDone(QSqlDatabase db, qint64 codimp, const QDate& viewed, QString* error)
 {
+    store::WriteTransaction transaction(db);
+    if (!transaction.begin(error))
+        return std::nullopt;
     QSqlQuery query(db);
     if (!query.prepare(u"SELECT fatto, flagfatto FROM BRarc66 WHERE codimp = :codimp"_s)) {
         reportError(error, query.lastError());
@@ -81,7 +85,7 @@ std::optional<DoneState> toggleDone(QSqlDatabase db, qint64 codimp, const QDate&
     query.finish();
 
     const DoneState next = toggledDone(current, viewed);
-    if (!writeDone(db, codimp, next, error))
+    if (!writeDone(db, codimp, next, error) || !transaction.commit(error))
         return std::nullopt;
     return next;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/WriteTransaction.h"
+
 #include <QSqlError>
 #include <QString>
 
@@ -15,7 +17,7 @@ inline void reportError(QString* error, const QString& text)
 
 inline void reportError(QString* error, const QSqlError& sqlError)
 {
-    reportError(error, sqlError.text());
+    reportError(error, store::archiveErrorText(sqlError));
 }
 
 } // namespace brivane::agenda

@@ -1,5 +1,7 @@
 #include "agenda/TaskCommands.h"
 
+#include "store/WriteTransaction.h"
+
 #include "agenda/ErrorReport.h"
 
 #include <QRandomGenerator>
@@ -30,15 +32,19 @@ bool deleteTask(const QSqlDatabase& db, qint64 codimp, QString* error)
 
 CloneResult cloneTask(const QSqlDatabase& db, qint64 codimp, qint64* newKey, QString* error)
 {
+    store::WriteTransaction transaction(db);
+    if (!transaction.begin(error))
+        return CloneResult::Failed;
     QSqlQuery read(db);
     read.prepare(QStringLiteral("SELECT * FROM BRarc66 WHERE codimp = :codimp"));
     read.bindValue(QStringLiteral(":codimp"), codimp);
     if (!read.exec() || !read.next()) {
-        reportError(error, read.lastError().isValid() ? read.lastError().text()
+        reportError(error, read.lastError().isValid() ? store::archiveErrorText(read.lastError())
                                                        : QStringLiteral("The task to copy no longer exists."));
         return CloneResult::Failed;
     }
     const QSqlRecord row = read.record();
+    read.finish();
     const bool yearly = row.value(QStringLiteral("flag")).toString() == QLatin1String("Y");
     const QVariant link = row.value(QStringLiteral("dayindex"));
     if (yearly && !link.isNull() && !link.toString().isEmpty())
@@ -61,6 +67,8 @@ CloneResult cloneTask(const QSqlDatabase& db, qint64 codimp, qint64* newKey, QSt
         reportError(error, insert.lastError());
         return CloneResult::Failed;
     }
+    if (!transaction.commit(error))
+        return CloneResult::Failed;
     if (newKey)
         *newKey = insert.lastInsertId().toLongLong();
     return CloneResult::Cloned;

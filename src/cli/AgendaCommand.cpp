@@ -78,6 +78,13 @@ int runAgenda(const AgendaRequest& request, const QString& programFolder, QTextS
         err.flush();
         return store::ArchiveStartup::NetFileChoice::Keep;
     };
+    startup.onNetFileRefused = [&err](const QString& message) {
+        err << "warning: " << message << "\n";
+        err.flush();
+    };
+    // Printing the agenda only reads: an archive the user may not write is
+    // read as it is.
+    startup.readOnlyAllowed = true;
     store::Archive archive(QStringLiteral("BOARC_AGENDA"));
     store::ArchiveStartup::Outcome outcome;
     QString error;

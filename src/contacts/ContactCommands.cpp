@@ -1,5 +1,7 @@
 #include "contacts/ContactCommands.h"
 
+#include "store/WriteTransaction.h"
+
 #include "agenda/TaskCommands.h"
 
 #include <QSqlError>
@@ -21,7 +23,7 @@ bool exec(QSqlQuery& query, QString* error)
     if (query.exec())
         return true;
     if (error)
-        *error = query.lastError().text();
+        *error = store::archiveErrorText(query.lastError());
     return false;
 }
 
@@ -65,6 +67,9 @@ bool deleteLinkedTasks(const QSqlDatabase& db, qint64 codcon, QString* error)
 
 std::optional<qint64> cloneContact(const QSqlDatabase& db, qint64 codcon, QString* error)
 {
+    store::WriteTransaction transaction(db);
+    if (!transaction.begin(error))
+        return std::nullopt;
     QSqlQuery read(db);
     read.setForwardOnly(true);
     read.prepare(u"SELECT * FROM BRcon63 WHERE codcon = :codcon"_s);
@@ -90,7 +95,10 @@ std::optional<qint64> cloneContact(const QSqlDatabase& db, qint64 codcon, QStrin
     }
     if (!exec(insert, error))
         return std::nullopt;
-    return insert.lastInsertId().toLongLong();
+    const qint64 key = insert.lastInsertId().toLongLong();
+    if (!transaction.commit(error))
+        return std::nullopt;
+    return key;
 }
 
 QString deleteContactQuestion(const QString& name)

@@ -1,6 +1,7 @@
 #include "contacts/ContactQuery.h"
 
 #include "store/ArchiveCounts.h"
+#include "store/LocaleCollation.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -137,9 +138,12 @@ QString ContactSearch::condition() const
 QString ContactSearch::orderClause() const
 {
     const QString direction = descending ? u" DESC"_s : QString();
-    // The empty-field search always lists by name.
-    const QString column = isEmptyFieldSearch() || orderColumn != u"codcon"_s ? u"ragsoc"_s : u"codcon"_s;
-    return column + direction + u",company,gruppo"_s;
+    // The empty-field search always lists by name. Names follow the
+    // alphabet of the user's language, letter case ignored.
+    if (isEmptyFieldSearch() || orderColumn != u"codcon"_s)
+        return store::localeOrdered(u"ragsoc"_s) + direction + u","_s + store::localeOrdered(u"company"_s) +
+               u","_s + store::localeOrdered(u"gruppo"_s);
+    return u"codcon"_s + direction;
 }
 
 QString ContactSearch::statement(bool sortInMemory) const
@@ -354,7 +358,10 @@ bool ContactQuery::readPage(int page, QString* error) const
         return false;
     }
     m_ran.bind(query);
-    query.bindValue(u":limit"_s, kPageSize);
+    // Past the first page the engine sorts every row before the ones asked
+    // for, whatever their number: one read brings several pages.
+    const int pages = page == 0 ? 1 : kPagesPerRead;
+    query.bindValue(u":limit"_s, pages * kPageSize);
     query.bindValue(u":offset"_s, page * kPageSize);
     if (!query.exec()) {
         reportError(error, query.lastError());
@@ -365,15 +372,21 @@ bool ContactQuery::readPage(int page, QString* error) const
         self->m_fields = query.record();
     QList<Row> rows;
     const int columns = m_fields.count();
+    int next = page;
     while (query.next()) {
         Row row;
         row.reserve(columns);
         for (int column = 0; column < columns; ++column)
             row << query.value(column);
         rows << std::move(row);
+        if (rows.size() == kPageSize) {
+            keepPage(next++, std::move(rows));
+            rows.clear();
+        }
     }
     query.finish();
-    keepPage(page, std::move(rows));
+    if (!rows.isEmpty() || next == page)
+        keepPage(next, std::move(rows));
     return true;
 }
 

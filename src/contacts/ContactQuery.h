@@ -90,6 +90,8 @@ class ContactQuery : public QAbstractTableModel
 public:
     static constexpr int kPageSize = 64;
     static constexpr int kCachedPages = 256;
+    // Pages read at once past the first one.
+    static constexpr int kPagesPerRead = 8;
 
     // Up to this many matching rows a condition on columns outside the name
     // index is answered by reading the table and sorting, rather than by

@@ -1,5 +1,7 @@
 #include "contacts/ContactWriter.h"
 
+#include "store/WriteTransaction.h"
+
 #include "agenda/TaskListQuery.h"
 
 #include <QSqlError>
@@ -43,7 +45,7 @@ bool exec(QSqlQuery& query, QString* error)
 {
     if (query.exec())
         return true;
-    report(error, query.lastError().text());
+    report(error, store::archiveErrorText(query.lastError()));
     return false;
 }
 
@@ -67,7 +69,7 @@ qint64 ContactWriter::insert(QSqlDatabase db, const Contact& contact, QString* e
 {
     QSqlQuery query(db);
     if (!query.prepare(contactInsertStatement())) {
-        report(error, query.lastError().text());
+        report(error, store::archiveErrorText(query.lastError()));
         return -1;
     }
     bindFields(query, contact);
@@ -86,7 +88,7 @@ bool ContactWriter::update(QSqlDatabase db, const Contact& contact, QString* err
 {
     QSqlQuery query(db);
     if (!query.prepare(contactUpdateStatement())) {
-        report(error, query.lastError().text());
+        report(error, store::archiveErrorText(query.lastError()));
         return false;
     }
     bindFields(query, contact);
@@ -107,10 +109,9 @@ bool ContactWriter::deleteContact(QSqlDatabase db, qint64 codcon, QString* error
         report(error, u"No contact to delete."_s);
         return false;
     }
-    if (!db.transaction()) {
-        report(error, db.lastError().text());
+    store::WriteTransaction transaction(db);
+    if (!transaction.begin(error))
         return false;
-    }
     QSqlQuery contact(db);
     contact.prepare(u"DELETE\nFROM BRcon63\nWHERE codcon = :codcon"_s);
     contact.bindValue(u":codcon"_s, codcon);
@@ -121,12 +122,7 @@ bool ContactWriter::deleteContact(QSqlDatabase db, qint64 codcon, QString* error
         tasks.bindValue(u":dayindex"_s, codcon);
         ok = exec(tasks, error);
     }
-    if (ok && db.commit())
-        return true;
-    if (ok)
-        report(error, db.lastError().text());
-    db.rollback();
-    return false;
+    return ok && transaction.commit(error);
 }
 
 std::optional<agenda::Task> ContactWriter::linkedTask(QSqlDatabase db, qint64 codcon, QString* error)

@@ -184,6 +184,11 @@ QString CsvExport::text(const QList<CsvValues>& contacts, CsvLayout layout)
     return out;
 }
 
+QByteArray CsvExport::spreadsheetBytes(const QString& text)
+{
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
 bool CsvExport::write(const QString& path, const QList<CsvValues>& contacts, CsvLayout layout, QString* error)
 {
     QSaveFile file(path);
@@ -192,7 +197,7 @@ bool CsvExport::write(const QString& path, const QList<CsvValues>& contacts, Csv
             *error = u"I can not write the file \"%1\": %2."_s.arg(path, file.errorString());
         return false;
     }
-    const QByteArray bytes = text(contacts, layout).toUtf8();
+    const QByteArray bytes = spreadsheetBytes(text(contacts, layout));
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
             *error = u"I can not write the file \"%1\": %2."_s.arg(path, file.errorString());

@@ -63,6 +63,12 @@ public:
     // The whole file text.
     static QString text(const QList<CsvValues>& contacts, CsvLayout layout);
     // Writes the file in one go; false with the reason (naming the file).
+    // The bytes of a file meant for a spreadsheet: UTF-8 with a byte order
+    // mark, which LibreOffice Calc and Excel both take as UTF-8 when they
+    // open the file (without the mark Excel reads it in the Windows code
+    // page and spoils every accent). Our own import reads the mark back.
+    static QByteArray spreadsheetBytes(const QString& text);
+
     static bool write(const QString& path, const QList<CsvValues>& contacts, CsvLayout layout,
                       QString* error = nullptr);
 

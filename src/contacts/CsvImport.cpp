@@ -1,5 +1,7 @@
 #include "contacts/CsvImport.h"
 
+#include "store/WriteTransaction.h"
+
 #include "contacts/GroupRegister.h"
 #include "contacts/TextFileReader.h"
 
@@ -131,7 +133,7 @@ bool ImportRun::prepare(QString* error)
     QSqlQuery rows(m_db);
     rows.setForwardOnly(true);
     if (!rows.exec(u"SELECT codcon,"_s + columns.join(u',') + u"\nFROM BRcon63"_s)) {
-        *error = rows.lastError().text();
+        *error = store::archiveErrorText(rows.lastError());
         return false;
     }
     m_byName.clear();
@@ -149,11 +151,11 @@ bool ImportRun::prepare(QString* error)
         }
     }
     if (!m_insert.prepare(insertStatement())) {
-        *error = m_insert.lastError().text();
+        *error = store::archiveErrorText(m_insert.lastError());
         return false;
     }
     if (!m_update.prepare(updateStatement())) {
-        *error = m_update.lastError().text();
+        *error = store::archiveErrorText(m_update.lastError());
         return false;
     }
     return true;
@@ -163,7 +165,7 @@ bool ImportRun::deleteAll(QString* error)
 {
     QSqlQuery query(m_db);
     if (!query.exec(u"DELETE FROM BRcon63"_s)) {
-        *error = query.lastError().text();
+        *error = store::archiveErrorText(query.lastError());
         return false;
     }
     m_byName.clear();
@@ -175,7 +177,7 @@ bool ImportRun::insert(const CsvValues& values, ImportResult& result, QString* e
 {
     bindContact(m_insert, values);
     if (!m_insert.exec()) {
-        *error = m_insert.lastError().text();
+        *error = store::archiveErrorText(m_insert.lastError());
         return false;
     }
     const qint64 key = m_insert.lastInsertId().toLongLong();
@@ -192,7 +194,7 @@ bool ImportRun::update(qint64 key, const CsvValues& values, QString* error)
     bindContact(m_update, values);
     m_update.bindValue(u":codcon"_s, key);
     if (!m_update.exec()) {
-        *error = m_update.lastError().text();
+        *error = store::archiveErrorText(m_update.lastError());
         return false;
     }
     m_rows.insert(key, values);
@@ -267,29 +269,6 @@ bool ImportRun::handle(const CsvValues& fileValues, ImportResult& result, QStrin
     }
     return true;
 }
-
-// Rolls the transaction back unless it was committed.
-class TransactionGuard
-{
-public:
-    explicit TransactionGuard(QSqlDatabase db) : m_db(std::move(db)) {}
-    ~TransactionGuard()
-    {
-        if (!m_done)
-            m_db.rollback();
-    }
-    Q_DISABLE_COPY_MOVE(TransactionGuard)
-
-    bool commit()
-    {
-        m_done = m_db.commit();
-        return m_done;
-    }
-
-private:
-    QSqlDatabase m_db;
-    bool m_done = false;
-};
 
 } // namespace
 
@@ -539,10 +518,12 @@ ImportResult CsvImport::run(QSqlDatabase db, const CsvTable& table, const Import
         }
     }
 
-    if (!db.transaction())
-        return failed(u"I can not start the import of \"%1\": %2."_s.arg(path, db.lastError().text()) +
-                      kNothingImported);
-    TransactionGuard guard(db);
+    // The import looks for duplicates before it writes: it takes the write
+    // lock first, so another computer writing meanwhile makes it wait.
+    store::WriteTransaction guard(db);
+    QString beginError;
+    if (!guard.begin(&beginError))
+        return failed(u"I can not start the import of \"%1\": %2"_s.arg(path, beginError) + kNothingImported);
     ImportRun run(db, options);
     QString error;
     if (options.deleteAll && !run.deleteAll(&error))
@@ -577,9 +558,9 @@ ImportResult CsvImport::run(QSqlDatabase db, const CsvTable& table, const Import
         !registerGroupName(db, u"C"_s, options.addedGroup, &result.groupRegistered, &error))
         return failed(u"I can not add the group \"%1\": %2."_s.arg(options.addedGroup, error) +
                       kNothingImported);
-    if (!guard.commit())
-        return failed(u"I can not complete the import of \"%1\": %2."_s.arg(path, db.lastError().text()) +
-                      kNothingImported);
+    QString commitError;
+    if (!guard.commit(&commitError))
+        return failed(u"I can not complete the import of \"%1\": %2"_s.arg(path, commitError) + kNothingImported);
     result.outcome = ImportResult::Outcome::Imported;
     return result;
 }

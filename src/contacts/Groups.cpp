@@ -1,5 +1,8 @@
 #include "contacts/Groups.h"
 
+#include "store/LocaleCollation.h"
+#include "store/WriteTransaction.h"
+
 #include "store/SettingsRecord.h"
 #include "store/SettingsStore.h"
 
@@ -61,15 +64,12 @@ bool Groups::names(const QSqlDatabase& db, QChar section, QStringList& result, Q
     query.prepare(loadStatement());
     query.bindValue(u":sezione"_s, sectionText(section));
     if (!query.exec()) {
-        reportError(error, query.lastError().text());
+        reportError(error, store::archiveErrorText(query.lastError()));
         return false;
     }
     while (query.next())
         result << query.value(u"id"_s).toString();
-    std::stable_sort(result.begin(), result.end(), [](const QString& a, const QString& b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    store::sortByLocale(result);
     return true;
 }
 
@@ -85,26 +85,31 @@ bool Groups::registerName(const QSqlDatabase& db, QChar section, const QString& 
 {
     if (inserted)
         *inserted = false;
+    store::WriteTransaction transaction(db);
+    if (!transaction.begin(error))
+        return false;
     QSqlQuery find(db);
     find.setForwardOnly(true);
     find.prepare(findStatement());
     find.bindValue(u":id"_s, name);
     find.bindValue(u":sezione"_s, sectionText(section));
     if (!find.exec()) {
-        reportError(error, find.lastError().text());
+        reportError(error, store::archiveErrorText(find.lastError()));
         return false;
     }
     if (find.next())
-        return true;
+        return true; // nothing written: the transaction just ends
     find.finish();
     QSqlQuery insert(db);
     insert.prepare(insertStatement());
     insert.bindValue(u":id"_s, name);
     insert.bindValue(u":sezione"_s, sectionText(section));
     if (!insert.exec()) {
-        reportError(error, insert.lastError().text());
+        reportError(error, store::archiveErrorText(insert.lastError()));
         return false;
     }
+    if (!transaction.commit(error))
+        return false;
     if (inserted)
         *inserted = true;
     return true;
@@ -115,13 +120,16 @@ bool Groups::deleteName(const QSqlDatabase& db, QChar section, const QString& na
 {
     if (deleted)
         *deleted = 0;
+    store::WriteTransaction transaction(db);
+    if (!transaction.begin(error))
+        return false;
     QSqlQuery find(db);
     find.setForwardOnly(true);
     find.prepare(findStatement());
     find.bindValue(u":id"_s, name);
     find.bindValue(u":sezione"_s, sectionText(section));
     if (!find.exec()) {
-        reportError(error, find.lastError().text());
+        reportError(error, store::archiveErrorText(find.lastError()));
         return false;
     }
     QList<qint64> keys;
@@ -136,12 +144,14 @@ bool Groups::deleteName(const QSqlDatabase& db, QChar section, const QString& na
         remove.prepare(deleteStatement());
         remove.bindValue(u":codcat"_s, key);
         if (!remove.exec()) {
-            reportError(error, remove.lastError().text());
+            reportError(error, store::archiveErrorText(remove.lastError()));
             return false;
         }
-        if (deleted)
-            ++*deleted;
     }
+    if (!transaction.commit(error))
+        return false;
+    if (deleted)
+        *deleted = int(keys.size());
     return true;
 }
 

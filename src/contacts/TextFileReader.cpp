@@ -10,30 +10,17 @@ namespace brivane::contacts {
 
 namespace {
 
-// The 1-based line holding byte `position`; CR LF, LF and a lone CR each end a line.
-int lineAt(const QByteArray& bytes, qsizetype position)
+// Tab, line feed, vertical tab, form feed, carriage return and the end-of-file
+// mark 0x1A that old DOS editors leave are the only control characters a
+// text file holds.
+bool isForeignControl(char32_t c)
 {
-    int line = 1;
-    for (qsizetype i = 0; i < position && i < bytes.size(); ++i) {
-        const char c = bytes.at(i);
-        if (c == '\n')
-            ++line;
-        else if (c == '\r' && (i + 1 >= bytes.size() || bytes.at(i + 1) != '\n'))
-            ++line;
-    }
-    return line;
+    return (c < 0x20 && (c < 0x09 || c > 0x0D) && c != 0x1A) || c == 0x7F;
 }
 
-// Tab, line feed, vertical tab, form feed and carriage return are the only
-// control characters a text file holds.
-bool isForeignControl(unsigned char c)
+QString hexCode(char32_t c)
 {
-    return (c < 0x20 && (c < 0x09 || c > 0x0D)) || c == 0x7F;
-}
-
-QString hexByte(unsigned char c)
-{
-    return u"0x"_s + QString::number(c, 16).toUpper().rightJustified(2, u'0');
+    return u"0x"_s + QString::number(uint(c), 16).toUpper().rightJustified(2, u'0');
 }
 
 TextFileReader::Result failure(TextFileReader::Problem problem, int line, const QString& message)
@@ -45,11 +32,27 @@ TextFileReader::Result failure(TextFileReader::Problem problem, int line, const 
     return result;
 }
 
-// The offset of the first byte of an invalid UTF-8 sequence, or -1.
-qsizetype firstInvalidUtf8(const QByteArray& bytes)
+// The characters Windows-1252 puts at 0x80-0x9F. The five bytes it leaves
+// undefined keep the control character of the same code, as Windows reads them.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void appendWindows1252(QString& text, QByteArrayView line)
 {
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype size = bytes.size();
+    for (const char byte : line) {
+        const auto c = static_cast<unsigned char>(byte);
+        text.append(c >= 0x80 && c <= 0x9F ? QChar(kWindows1252High[c - 0x80]) : QChar(char16_t(c)));
+    }
+}
+
+// Whether `line` is valid UTF-8 (shortest forms, no surrogates).
+bool isUtf8(QByteArrayView line)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(line.data());
+    const qsizetype size = line.size();
     qsizetype i = 0;
     while (i < size) {
         const unsigned char c = data[i];
@@ -72,24 +75,52 @@ qsizetype firstInvalidUtf8(const QByteArray& bytes)
             minimum = 0x10000;
             code = c & 0x07;
         } else {
-            return i;
+            return false;
         }
         if (i + extra >= size)
-            return i;
+            return false;
         for (int k = 1; k <= extra; ++k) {
             const unsigned char next = data[i + k];
             if ((next & 0xC0) != 0x80)
-                return i;
+                return false;
             code = (code << 6) | (next & 0x3F);
         }
         if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return i;
+            return false;
         i += extra + 1;
     }
-    return -1;
+    return true;
+}
+
+// The first control character no text holds, as its line and code.
+std::optional<std::pair<int, char32_t>> firstForeignControl(const QString& text)
+{
+    int line = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c == u'\n' || (c == u'\r' && (i + 1 >= text.size() || text.at(i + 1) != u'\n')))
+            ++line;
+        else if (isForeignControl(c))
+            return std::make_pair(line, char32_t(c));
+    }
+    return std::nullopt;
 }
 
 } // namespace
+
+bool TextFileReader::mayBeText(QByteArrayView bytes)
+{
+    for (const char byte : bytes) {
+        if (isForeignControl(static_cast<unsigned char>(byte)))
+            return false;
+    }
+    return true;
+}
+
+bool TextFileReader::hasUtf16Mark(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
 
 TextFileReader::Result TextFileReader::read(const QString& path)
 {
@@ -110,71 +141,54 @@ TextFileReader::Result TextFileReader::read(const QString& path)
 
 TextFileReader::Result TextFileReader::decode(const QByteArray& bytes, const QString& path)
 {
-    // Byte order marks of the encodings this reader does not take; the UTF-32
-    // marks are tested first because the little-endian one starts like UTF-16's.
-    struct Mark
-    {
-        const char* bytes;
-        int size;
-        const char* name;
-    };
-    static const Mark foreignMarks[] = {
-        {"\xFF\xFE\x00\x00", 4, "UTF-32"},
-        {"\x00\x00\xFE\xFF", 4, "UTF-32"},
-        {"\xFF\xFE", 2, "UTF-16"},
-        {"\xFE\xFF", 2, "UTF-16"},
-    };
-    for (const Mark& mark : foreignMarks) {
-        if (bytes.startsWith(QByteArrayView(mark.bytes, mark.size)))
-            return failure(Problem::UnknownEncoding, 1,
-                           u"The file \"%1\" is written in %2, an encoding I can not read (line 1). "
-                           "Save it as UTF-8 text and try again."_s.arg(path, QLatin1String(mark.name)));
-    }
+    // The little-endian UTF-32 mark starts like UTF-16's: it is tested first.
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE\x00\x00", 4)) || bytes.startsWith(QByteArrayView("\x00\x00\xFE\xFF", 4)))
+        return failure(Problem::UnknownEncoding, 1,
+                       u"The file \"%1\" is written in UTF-32, an encoding I can not read (line 1). "
+                       "Save it as UTF-8 text and try again."_s.arg(path));
 
-    const bool utf8Mark = bytes.startsWith("\xEF\xBB\xBF");
-    const QByteArray body = utf8Mark ? bytes.mid(3) : bytes;
-    const int markLength = utf8Mark ? 3 : 0;
-
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        const auto c = static_cast<unsigned char>(body.at(i));
-        if (isForeignControl(c)) {
-            const int line = lineAt(bytes, i + markLength);
-            return failure(
-                Problem::NotText, line,
-                u"The file \"%1\" is not a text file: line %2 holds the control character %3."_s.arg(
-                    path, QString::number(line), hexByte(c)));
-        }
-    }
-
-    const qsizetype invalid = firstInvalidUtf8(body);
     Result result;
-    if (invalid < 0) {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        result.text = decoder.decode(body);
-        result.encoding = Encoding::Utf8;
-        return result;
-    }
-    if (utf8Mark) {
-        const int line = lineAt(bytes, invalid + markLength);
-        return failure(Problem::UnknownEncoding, line,
-                       u"The file \"%1\" says it is UTF-8, but line %2 is not valid UTF-8. "
-                       "Save it as UTF-8 text and try again."_s.arg(path, QString::number(line)));
-    }
-    // Bytes 0x80 to 0x9F are control codes in Latin-1: a file holding them is
-    // in another single-byte code page (such as Windows-1252), and reading it
-    // as Latin-1 would change its characters.
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        const auto c = static_cast<unsigned char>(body.at(i));
-        if (c >= 0x80 && c <= 0x9F) {
-            const int line = lineAt(bytes, i);
+    if (hasUtf16Mark(bytes)) {
+        const bool little = bytes.startsWith("\xFF\xFE");
+        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::Stateless);
+        result.text = decoder.decode(QByteArrayView(bytes).sliced(2));
+        if (decoder.hasError() || bytes.size() % 2 != 0) {
+            const int line = int(result.text.count(u'\n')) + 1;
             return failure(Problem::UnknownEncoding, line,
-                           u"The file \"%1\" is neither UTF-8 nor Latin-1 text: line %2 holds the byte %3, "
-                           "which is no character in either. Save it as UTF-8 text and try again."_s.arg(
-                               path, QString::number(line), hexByte(c)));
+                           u"The file \"%1\" says it is UTF-16, but line %2 is not valid UTF-16. "
+                           "Save it as UTF-8 text and try again."_s.arg(path, QString::number(line)));
+        }
+        result.encoding = Encoding::Utf16;
+    } else {
+        QByteArrayView rest(bytes);
+        if (rest.startsWith("\xEF\xBB\xBF"))
+            rest = rest.sliced(3);
+        if (isUtf8(rest)) {
+            result.text = QString::fromUtf8(rest);
+            rest = {};
+        }
+        result.text.reserve(rest.size());
+        // A line feed byte is a line feed in both encodings: lines are cut there.
+        while (!rest.isEmpty()) {
+            const qsizetype end = rest.indexOf('\n');
+            const QByteArrayView line = end < 0 ? rest : rest.first(end + 1);
+            rest = rest.sliced(line.size());
+            if (isUtf8(line)) {
+                result.text.append(QString::fromUtf8(line));
+            } else {
+                appendWindows1252(result.text, line);
+                result.encoding = Encoding::Windows1252;
+            }
         }
     }
-    result.text = QString::fromLatin1(body);
-    result.encoding = Encoding::Latin1;
+
+    if (const auto control = firstForeignControl(result.text)) {
+        const auto [line, code] = *control;
+        return failure(Problem::NotText, line,
+                       u"The file \"%1\" is not a text file: line %2 holds the control character %3."_s.arg(
+                           path, QString::number(line), hexCode(code)));
+    }
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "notes/NoteSearch.h"
 
+#include "store/LocaleCollation.h"
 using namespace Qt::StringLiterals;
 
 namespace brivane::notes {
@@ -59,10 +60,10 @@ QString NoteSearch::statement() const
     QString order;
     switch (this->order) {
     case NoteOrder::AlphabeticalAsc:
-        order = u"id"_s;
+        order = store::localeOrdered(u"id"_s);
         break;
     case NoteOrder::AlphabeticalDesc:
-        order = u"id DESC"_s;
+        order = store::localeOrdered(u"id"_s) + u" DESC"_s;
         break;
     case NoteOrder::CreationAsc:
         order = u"codnot"_s;

@@ -1,5 +1,7 @@
 #include "notes/NoteStore.h"
 
+#include "store/WriteTransaction.h"
+
 #include "store/ArchiveCounts.h"
 
 #include <QSqlError>
@@ -15,7 +17,7 @@ namespace {
 bool fail(QString* error, const QSqlQuery& query)
 {
     if (error)
-        *error = query.lastError().text();
+        *error = store::archiveErrorText(query.lastError());
     return false;
 }
 

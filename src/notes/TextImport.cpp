@@ -1,38 +1,16 @@
 #include "notes/TextImport.h"
 
+#include "contacts/TextFileReader.h"
 #include "notes/NoteText.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace brivane::notes {
 
-namespace {
-
-// The bytes below 32 a text file may hold: tab, line feed, carriage return, 26.
-constexpr bool isTextByte(unsigned char byte)
-{
-    return byte >= 32 || byte == 9 || byte == 10 || byte == 13 || byte == 26;
-}
-
-} // namespace
-
-bool isTextBlock(const QByteArray& bytes)
-{
-    for (const char byte : bytes) {
-        if (!isTextByte(static_cast<unsigned char>(byte)))
-            return false;
-    }
-    return true;
-}
-
 QString decodeText(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    return withCrLf(text);
+    const contacts::TextFileReader::Result result = contacts::TextFileReader::decode(bytes, QString());
+    return result.ok() ? withCrLf(result.text) : QString();
 }
 
 QString importTitle(const QString& path)
@@ -40,11 +18,13 @@ QString importTitle(const QString& path)
     return QFileInfo(path).fileName();
 }
 
-TextFileReader::TextFileReader(const QString& path) : m_file(path) {}
+TextFileLoader::TextFileLoader(const QString& path) : m_file(path) {}
 
-TextFileReader::State TextFileReader::start()
+TextFileLoader::State TextFileLoader::start()
 {
     m_bytes.clear();
+    m_text.clear();
+    m_read = 0;
     if (!m_file.open(QIODevice::ReadOnly)) {
         m_state = State::NotText;
         return m_state;
@@ -55,28 +35,39 @@ TextFileReader::State TextFileReader::start()
     return m_state;
 }
 
-TextFileReader::State TextFileReader::readChunk()
+TextFileLoader::State TextFileLoader::readChunk()
 {
     if (m_state != State::Reading)
         return m_state;
     const QByteArray piece = m_file.read(kChunkSize);
-    if (m_file.error() != QFileDevice::NoError || !isTextBlock(piece)) {
+    if (m_bytes.isEmpty())
+        m_utf16 = contacts::TextFileReader::hasUtf16Mark(piece);
+    // UTF-16 holds zero bytes: its text is tested once decoded.
+    if (m_file.error() != QFileDevice::NoError || (!m_utf16 && !contacts::TextFileReader::mayBeText(piece))) {
         m_bytes.clear();
         m_file.close();
         m_state = State::NotText;
         return m_state;
     }
     m_bytes.append(piece);
+    m_read += piece.size();
     if (piece.isEmpty() || m_file.atEnd()) {
         m_file.close();
+        const contacts::TextFileReader::Result decoded = contacts::TextFileReader::decode(m_bytes, m_file.fileName());
+        m_bytes.clear();
+        if (!decoded.ok()) {
+            m_state = State::NotText;
+            return m_state;
+        }
+        m_text = withCrLf(decoded.text);
         m_state = State::Done;
     }
     return m_state;
 }
 
-TextFileReader::State TextFileReader::readAll(const QString& path, QString* text)
+TextFileLoader::State TextFileLoader::readAll(const QString& path, QString* text)
 {
-    TextFileReader reader(path);
+    TextFileLoader reader(path);
     State state = reader.start();
     while (state == State::Reading)
         state = reader.readChunk();

@@ -6,26 +6,24 @@
 
 namespace brivane::notes {
 
-// True when every byte is a tab, line feed, carriage return, 26 or any
-// value from 32 to 255: the bytes a plain text file may hold.
-bool isTextBlock(const QByteArray& bytes);
-
-// Text bytes as UTF-8 when they are valid UTF-8 (a leading byte order mark
-// dropped), else as Latin-1, with every line break turned into CR LF.
+// The text of a file's bytes as the one text reader takes them (UTF-8,
+// UTF-16 with a mark, else Windows-1252 line by line), with every line break
+// turned into CR LF; empty when the bytes are not text.
 QString decodeText(const QByteArray& bytes);
 
 // The title of an imported note: the file's name with its extension.
 QString importTitle(const QString& path);
 
 // Reads a text file a piece at a time, so a large file can be read while
-// the window keeps answering, and applies the text test to every piece.
-class TextFileReader
+// the window keeps answering, stops at the first piece that cannot be text,
+// and decodes the whole through the one text reader at the end.
+class TextFileLoader
 {
 public:
     enum class State { Reading, Done, NotText };
     static constexpr qint64 kChunkSize = 1 << 20;
 
-    explicit TextFileReader(const QString& path);
+    explicit TextFileLoader(const QString& path);
 
     // A file that cannot be opened counts as not text.
     State start();
@@ -33,10 +31,10 @@ public:
     // byte outside the text bytes (or a read error).
     State readChunk();
     qint64 size() const { return m_size; }
-    qint64 bytesRead() const { return m_bytes.size(); }
+    qint64 bytesRead() const { return m_read; }
     State state() const { return m_state; }
     // The decoded text, once Done.
-    QString text() const { return decodeText(m_bytes); }
+    QString text() const { return m_text; }
 
     // All the pieces in one go.
     static State readAll(const QString& path, QString* text);
@@ -45,6 +43,9 @@ private:
     QFile m_file;
     qint64 m_size = 0;
     QByteArray m_bytes;
+    QString m_text;
+    qint64 m_read = 0;
+    bool m_utf16 = false;
     State m_state = State::Reading;
 };
 

@@ -261,6 +261,12 @@ bool MainWindow::openArchive()
                                                  : store::ArchiveStartup::NetFileChoice::Drop;
     };
 
+    startup.onNetFileRefused = [this](const QString& message) {
+        m_busy = true;
+        MessageBox::warning(this, message);
+        m_busy = false;
+    };
+
     store::ArchiveStartup::Outcome outcome;
     QString error;
     if (!startup.open(m_archive, m_programFolder, outcome, &error)) {

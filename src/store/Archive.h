@@ -19,14 +19,23 @@ public:
 
     // Opens folder/boarc.abs, creating the folder and an empty archive when
     // missing. Refuses (returns false with a message naming the file) a file
-    // that is not an SQLite database, is damaged or cannot be written; such a
-    // file is never touched or recreated.
+    // that is not an SQLite database, fails the quick integrity check or
+    // cannot be written (file or folder); such a file is never touched or
+    // recreated. A new archive file is created readable by the user only.
     bool open(const QString& folder, QString* error = nullptr);
     void close();
     bool isOpen() const;
 
     // Opens for reading only: nothing is created and nothing written.
     bool openReadOnly(const QString& folder, QString* error = nullptr);
+
+    bool isReadOnly() const { return m_readOnly; }
+
+    // Why the archive of `folder` cannot be written (empty when it can, or
+    // when the folder does not exist yet), and the message that says so.
+    static QString whyNotWritable(const QString& folder);
+    static QString notWritableText(const QString& folder);
+    static QString damagedText(const QString& path);
 
     QSqlDatabase database() const;
     QString folder() const { return m_folder; }
@@ -38,6 +47,7 @@ private:
 
     QString m_connectionName;
     QString m_folder;
+    bool m_readOnly = false;
 };
 
 // Registers UPPER() over Unicode case mapping on an open SQLite connection.

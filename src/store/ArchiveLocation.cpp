@@ -1,5 +1,8 @@
 #include "store/ArchiveLocation.h"
 
+#include "contacts/TextFileReader.h"
+#include "store/PrivateFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -48,30 +51,67 @@ QString ArchiveLocation::netFilePath(const QString& defaultFolder)
     return QDir(defaultFolder).filePath(QStringLiteral("Net.txt"));
 }
 
+QString ArchiveLocation::tooLongText(const QString& text)
+{
+    return QStringLiteral("The path you have chosen is too long:\r\n") + text + QStringLiteral("\r\n\r\n")
+           + QStringLiteral("Try again with a shorter one at least ") + QString::number(excessLength(text))
+           + QStringLiteral(" characters.");
+}
+
 ArchiveLocation::NetFile ArchiveLocation::readNetFile(const QString& defaultFolder)
 {
     NetFile net;
-    QFile file(netFilePath(defaultFolder));
-    net.present = file.exists();
-    if (!net.present || !file.open(QIODevice::ReadOnly))
+    const QString path = netFilePath(defaultFolder);
+    net.present = QFileInfo::exists(path);
+    if (!net.present)
         return net;
-    const QByteArray bytes = file.readLine(4096);
-    net.line = QString::fromUtf8(bytes);
-    while (net.line.endsWith(QLatin1Char('\n')) || net.line.endsWith(QLatin1Char('\r')))
+    const auto refuse = [&](const QString& why) {
+        net.problem = NetFile::Problem::Unreadable;
+        net.message = QStringLiteral("I can not read the file \"%1\": %2. I will work in the default folder (%3); "
+                                     "choose the shared folder again with the Change button.")
+                          .arg(path, why, defaultFolder);
+        return net;
+    };
+    // Only line 1 counts; a longer first line is no path the Change button wrote.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
+    const QByteArray head = file.read(4096);
+    const contacts::TextFileReader::Result text = contacts::TextFileReader::decode(head, path);
+    if (!text.ok())
+        return refuse(QStringLiteral("it is not a text file"));
+    net.line = text.text.section(QLatin1Char('\n'), 0, 0);
+    while (net.line.endsWith(QLatin1Char('\r')))
         net.line.chop(1);
-    net.folderExists = !net.line.trimmed().isEmpty() && QFileInfo(net.line).isDir();
+    if (net.line.trimmed().isEmpty())
+        return refuse(QStringLiteral("it is empty"));
+    const QString stored = net.line + QStringLiteral("\r\n");
+    if (excessLength(stored) > 0) {
+        net.problem = NetFile::Problem::TooLong;
+        net.message = tooLongText(stored);
+        return net;
+    }
+    // Never the working directory: where the program was started from must
+    // not change which archive it opens.
+    net.folder = QDir::isRelativePath(net.line) ? QDir::cleanPath(QDir(defaultFolder).absoluteFilePath(net.line))
+                                                : net.line;
+    net.folderExists = QFileInfo(net.folder).isDir();
     return net;
 }
 
 bool ArchiveLocation::writeNetFile(const QString& defaultFolder, const QString& folder, QString* error)
 {
-    QDir().mkpath(defaultFolder);
-    QSaveFile file(netFilePath(defaultFolder));
+    makePrivateFolder(defaultFolder);
+    const QString path = netFilePath(defaultFolder);
+    const bool isNew = !QFileInfo::exists(path);
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();
         return false;
     }
+    if (isNew)
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     file.write(folder.toUtf8() + "\r\n");
     if (!file.commit()) {
         if (error)

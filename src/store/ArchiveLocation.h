@@ -22,13 +22,23 @@ public:
 
     struct NetFile
     {
+        enum class Problem { None, Unreadable, TooLong };
+
         bool present = false;   // the switch that says a shared folder is in use
-        QString line;           // its first line, the shared folder
+        QString line;           // its first line, the shared folder as written
+        QString folder;         // that folder; a relative one is taken from the default folder
         bool folderExists = false;
+        Problem problem = Problem::None;
+        QString message;        // why the file is refused, for the user
     };
-    // An empty or unreadable Net.txt reads as naming a missing folder.
+    // Reads line 1 of Net.txt. A file that is empty or not text, or whose
+    // path is longer than the Change button accepts, is refused: the run
+    // goes on in the default folder and `message` says why.
     static NetFile readNetFile(const QString& defaultFolder);
+    // The Change button's refusal of a path text of 128 characters or more.
+    static QString tooLongText(const QString& text);
     // Writes folder + CR LF; the text must be shorter than 128 characters.
+    // A new Net.txt is readable by the user only.
     static bool writeNetFile(const QString& defaultFolder, const QString& folder, QString* error = nullptr);
     static bool removeNetFile(const QString& defaultFolder);
     static QString netFilePath(const QString& defaultFolder);

@@ -2,11 +2,20 @@
 
 #include "store/ArchiveLocation.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace brivane::store {
 
 bool ArchiveStartup::openAndUpgrade(Archive& archive, const QString& folder, const QString& programFolder,
-                                    SchemaResult& schema, QString* error) const
+                                    SchemaResult& schema, bool* readOnly, QString* error) const
 {
+    *readOnly = false;
+    if (readOnlyAllowed && QFileInfo::exists(QDir(folder).filePath(QLatin1String(Archive::kFileName)))
+        && !Archive::whyNotWritable(folder).isEmpty()) {
+        *readOnly = true;
+        return archive.openReadOnly(folder, error);
+    }
     if (beforeOpen)
         beforeOpen(folder);
     if (!archive.open(folder, error))
@@ -34,12 +43,17 @@ bool ArchiveStartup::open(Archive& archive, const QString& programFolder, Outcom
         // The default archive is kept current while the shared one is used.
         Archive defaultArchive(archive.connectionName() + QStringLiteral("_DEFAULT"));
         SchemaResult ignored;
-        if (!openAndUpgrade(defaultArchive, outcome.defaultFolder, programFolder, ignored, error))
+        bool defaultReadOnly = false;
+        if (!openAndUpgrade(defaultArchive, outcome.defaultFolder, programFolder, ignored, &defaultReadOnly,
+                            error))
             return false;
         defaultArchive.close();
 
-        if (net.folderExists) {
-            outcome.archiveFolder = net.line;
+        if (net.problem != ArchiveLocation::NetFile::Problem::None) {
+            if (onNetFileRefused)
+                onNetFileRefused(net.message);
+        } else if (net.folderExists) {
+            outcome.archiveFolder = net.folder;
         } else {
             const NetFileChoice choice = onMissingSharedFolder
                                              ? onMissingSharedFolder(net.line, outcome.defaultFolder)
@@ -50,7 +64,7 @@ bool ArchiveStartup::open(Archive& archive, const QString& programFolder, Outcom
             }
         }
     }
-    return openAndUpgrade(archive, outcome.archiveFolder, programFolder, outcome.schema, error);
+    return openAndUpgrade(archive, outcome.archiveFolder, programFolder, outcome.schema, &outcome.readOnly, error);
 }
 
 } // namespace brivane::store

@@ -2,6 +2,7 @@
 
 #include "store/SettingsStore.h"
 #include "store/TableDefinitions.h"
+#include "store/WriteTransaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,7 +46,7 @@ bool Schema::run(const QString& statement, QString* error)
     QSqlQuery query(m_db);
     if (!query.exec(statement)) {
         if (error)
-            *error = query.lastError().text();
+            *error = archiveErrorText(query.lastError());
         return false;
     }
     return true;
@@ -163,13 +164,13 @@ bool Schema::createAndUpgrade(SchemaResult& result, QString* error)
     const QString dropMarker = QDir(m_archiveFolder).filePath(QStringLiteral("DROPSET"));
     bool dropMarkerUsed = false;
 
-    if (!m_db.transaction()) {
-        if (error)
-            *error = m_db.lastError().text();
+    // The write lock comes first: another computer starting at the same
+    // moment waits here instead of failing between a probe and its ALTER.
+    WriteTransaction transaction(m_db);
+    if (!transaction.begin(error))
         return false;
-    }
     const auto fail = [&] {
-        m_db.rollback();
+        transaction.rollback();
         return false;
     };
 
@@ -252,11 +253,8 @@ bool Schema::createAndUpgrade(SchemaResult& result, QString* error)
 
     if (!store.load(settings, error))
         return fail();
-    if (!m_db.commit()) {
-        if (error)
-            *error = m_db.lastError().text();
+    if (!transaction.commit(error))
         return fail();
-    }
     if (dropMarkerUsed)
         QFile::remove(dropMarker);
     result.settings = settings;

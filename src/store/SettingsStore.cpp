@@ -1,5 +1,7 @@
 #include "store/SettingsStore.h"
 
+#include "store/WriteTransaction.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -68,14 +70,14 @@ bool SettingsStore::run(const QString& statement, const QVariantMap& values, QSt
     QSqlQuery query(m_db);
     if (!query.prepare(statement)) {
         if (error)
-            *error = query.lastError().text();
+            *error = store::archiveErrorText(query.lastError());
         return false;
     }
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         query.bindValue(QLatin1Char(':') + it.key(), it.value());
     if (!query.exec()) {
         if (error)
-            *error = query.lastError().text();
+            *error = store::archiveErrorText(query.lastError());
         return false;
     }
     return true;
@@ -86,7 +88,7 @@ bool SettingsStore::load(SettingsRecord& record, QString* error) const
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("SELECT * FROM BRset63"))) {
         if (error)
-            *error = query.lastError().text();
+            *error = store::archiveErrorText(query.lastError());
         return false;
     }
     const bool hasRow = query.next();

@@ -1,5 +1,7 @@
 #include "to_do/ToDoCsv.h"
 
+#include "contacts/CsvExport.h"
+
 #include <QSaveFile>
 
 namespace brivane::to_do {
@@ -30,9 +32,10 @@ bool ToDoCsv::write(const QString& path, const QList<ToDoItem>& items, QString* 
             *error = file.errorString();
         return false;
     }
-    QByteArray bytes;
+    QString text;
     for (const QString& line : lines(items))
-        bytes += line.toUtf8() + "\r\n";
+        text += line + QStringLiteral("\r\n");
+    const QByteArray bytes = contacts::CsvExport::spreadsheetBytes(text);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
             *error = file.errorString();

@@ -1,5 +1,7 @@
 #include "to_do/ToDoQuery.h"
 
+#include "store/WriteTransaction.h"
+
 #include <QFont>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -51,7 +53,7 @@ bool ToDoQuery::run(const QSqlDatabase& db, QString* error)
         ok = !query.lastError().isValid();
     }
     if (!ok && error)
-        *error = query.lastError().text();
+        *error = store::archiveErrorText(query.lastError());
     beginResetModel();
     m_items = ok ? std::move(items) : QList<ToDoItem>();
     endResetModel();

@@ -1,5 +1,6 @@
 #include "to_do/ToDoSearch.h"
 
+#include "store/LocaleCollation.h"
 namespace brivane::to_do {
 
 QString ToDoSearch::statement() const
@@ -26,13 +27,15 @@ QVariantMap ToDoSearch::bindings() const
 
 QString ToDoSearch::orderClause(Order order)
 {
+    // Descriptions follow the alphabet of the user's language, letter case ignored.
+    const QString id = store::localeOrdered(QStringLiteral("id"));
     switch (order) {
-    case Order::PriorityAsc: return QStringLiteral(" ORDER BY Priority , id");
-    case Order::PriorityDesc: return QStringLiteral(" ORDER BY Priority DESC, id");
-    case Order::PercentageAsc: return QStringLiteral(" ORDER BY Percento , id");
-    case Order::PercentageDesc: return QStringLiteral(" ORDER BY Percento DESC, id");
-    case Order::AlphabeticalAsc: return QStringLiteral(" ORDER BY id , Priority");
-    case Order::AlphabeticalDesc: return QStringLiteral(" ORDER BY id DESC, Priority");
+    case Order::PriorityAsc: return QStringLiteral(" ORDER BY Priority , ") + id;
+    case Order::PriorityDesc: return QStringLiteral(" ORDER BY Priority DESC, ") + id;
+    case Order::PercentageAsc: return QStringLiteral(" ORDER BY Percento , ") + id;
+    case Order::PercentageDesc: return QStringLiteral(" ORDER BY Percento DESC, ") + id;
+    case Order::AlphabeticalAsc: return QStringLiteral(" ORDER BY ") + id + QStringLiteral(" , Priority");
+    case Order::AlphabeticalDesc: return QStringLiteral(" ORDER BY ") + id + QStringLiteral(" DESC, Priority");
     case Order::CreationAsc: return QStringLiteral(" ORDER BY codtod ");
     case Order::CreationDesc: return QStringLiteral(" ORDER BY codtod DESC");
     }

@@ -1,5 +1,7 @@
 #include "to_do/ToDoWriter.h"
 
+#include "store/WriteTransaction.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -29,7 +31,7 @@ bool exec(QSqlQuery& query, const QString& statement, const QVariantMap& values,
         ok = query.exec();
     }
     if (!ok && error)
-        *error = query.lastError().text();
+        *error = store::archiveErrorText(query.lastError());
     return ok;
 }
 

@@ -8,8 +8,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace brivane;
 
@@ -22,7 +26,9 @@ struct Run
     QString err;
 };
 
-Run runAgenda(const QString& home, const QStringList& arguments)
+// As the user running the tests, or as another account (nobody) when that
+// user is root, whom file permissions do not stop.
+Run runAgenda(const QString& home, const QStringList& arguments, bool asUnprivileged = false)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -32,7 +38,13 @@ Run runAgenda(const QString& home, const QStringList& arguments)
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(BRIVANE_PROGRAM), arguments);
+    if (asUnprivileged && ::getuid() == 0)
+        process.start(QStringLiteral("setpriv"),
+                      QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                  QStringLiteral("--clear-groups"), QStringLiteral(BRIVANE_PROGRAM)}
+                          + arguments);
+    else
+        process.start(QStringLiteral(BRIVANE_PROGRAM), arguments);
     Run run;
     if (!process.waitForFinished(30000))
         return run;
@@ -162,6 +174,70 @@ private Q_SLOTS:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(file.fileName()), qPrintable(run.err));
         QCOMPARE(QFileInfo(file.fileName()).size(), qint64(27 * 200));
+    }
+
+    // Pages overwritten in the middle of the archive: exit 1 with the
+    // damage told on stderr, and not a byte of the file changed.
+    void damagedArchiveExitsWithOne()
+    {
+        QTemporaryDir home;
+        const QString folder = home.path() + QStringLiteral("/myarcs");
+        QList<Row> rows;
+        for (int i = 0; i < 2000; ++i)
+            rows.append({QStringLiteral("O"), QStringLiteral("task %1 ").arg(i) + QString(150, QLatin1Char('t')),
+                         QStringLiteral("2025-05-05")});
+        addTasks(folder, rows);
+        const QString path = folder + QStringLiteral("/boarc.abs");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.size() > 40 * 4096);
+        file.seek(file.size() / 2 / 4096 * 4096);
+        file.write(QByteArray(2 * 4096, '\x5A'));
+        file.close();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray damaged = file.readAll();
+        file.close();
+
+        const Run run = runAgenda(home.path(), {QStringLiteral("--agenda"), QStringLiteral("2025-05-05")});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(store::Archive::damagedText(path)), qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() == damaged);
+    }
+
+    // Printing only reads: an archive the user may not write, as a file or
+    // as a whole folder, is read as it is.
+    void readOnlyArchiveIsRead_data()
+    {
+        QTest::addColumn<bool>("folderReadOnly");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+    void readOnlyArchiveIsRead()
+    {
+        QFETCH(bool, folderReadOnly);
+        if (::getuid() == 0 && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            QSKIP("running as root without setpriv to drop the rights that ignore permissions");
+        QTemporaryDir home;
+        const QString folder = home.path() + QStringLiteral("/myarcs");
+        addTasks(folder, {{QStringLiteral("O"), QStringLiteral("shared task"), QStringLiteral("2025-05-05")}});
+        const QString path = folder + QStringLiteral("/boarc.abs");
+        QVERIFY(::chmod(QFile::encodeName(home.path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), folderReadOnly ? 0555 : 0777) == 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        const Run run = runAgenda(home.path(), {QStringLiteral("--agenda"), QStringLiteral("2025-05-05")}, true);
+        ::chmod(QFile::encodeName(folder).constData(), 0700);
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.endsWith(QStringLiteral("\tshared task\n")), qPrintable(run.out + run.err));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() == before);
+        QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
     }
 
     void missingSharedFolderWarnsAndUsesDefault()

@@ -55,6 +55,8 @@ private Q_SLOTS:
     void interruptionRollsBack();
     void roundTripGivesEqualContacts();
     void latin1FileImports();
+    void filesOfOtherProgramsImport_data();
+    void filesOfOtherProgramsImport();
 };
 
 namespace {
@@ -190,6 +192,7 @@ void CsvTest::initTestCase()
 
 // ---- reading text files -----------------------------------------------------------
 
+// The one text reader, over real files: every encoding users have.
 void CsvTest::decode_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -202,25 +205,41 @@ void CsvTest::decode_data()
     using E = TextFileReader::Encoding;
     QTest::newRow("utf-8") << QByteArray("Ren\xC3\xA9\xE2\x82\xAC\r\n") << P::None << E::Utf8
                            << u"René€\r\n"_s << 0;
-    QTest::newRow("utf-8 mark dropped")
-        << QByteArray("\xEF\xBB\xBFName") << P::None << E::Utf8 << u"Name"_s << 0;
-    QTest::newRow("latin-1") << QByteArray("Jos\xE9;Z\xFCrich") << P::None << E::Latin1 << u"José;Zürich"_s
-                             << 0;
+    QTest::newRow("utf-8 with byte order mark")
+        << QByteArray("\xEF\xBB\xBFName;M\xC3\xBCller") << P::None << E::Utf8 << u"Name;Müller"_s << 0;
+    QTest::newRow("utf-16 little endian")
+        << QByteArray("\xFF\xFE" "Z\0\xFC\0r\0\xAC\x20\r\0\n\0", 14) << P::None << E::Utf16 << u"Zür€\r\n"_s << 0;
+    QTest::newRow("utf-16 big endian")
+        << QByteArray("\xFE\xFF\0\xC9\0l\0o", 8) << P::None << E::Utf16 << u"Élo"_s << 0;
+    QTest::newRow("windows-1252 curly quotes and euro")
+        << QByteArray("Name;Note\r\nO\x92" "Brien;\x93" "caf\xE9\x94 \x80 5 \x96 ok\r\n") << P::None << E::Windows1252
+        << u"Name;Note\r\nO’Brien;“café” € 5 – ok\r\n"_s << 0;
+    QTest::newRow("latin-1 letters") << QByteArray("Jos\xE9;Z\xFCrich") << P::None << E::Windows1252
+                                     << u"José;Zürich"_s << 0;
+    // One stray byte spoils its own line only.
+    QTest::newRow("utf-8 with one stray byte")
+        << QByteArray("Fran\xC3\xA7ois\nna\xEFve\nM\xC3\xBCller\n") << P::None << E::Windows1252
+        << u"François\nnaïve\nMüller\n"_s << 0;
+    QTest::newRow("utf-8 mark and a stray byte")
+        << QByteArray("\xEF\xBB\xBF\xC3\xA9\n\xE9") << P::None << E::Windows1252 << u"é\né"_s << 0;
+    QTest::newRow("overlong utf-8 is windows-1252")
+        << QByteArray("\xC0\xAF") << P::None << E::Windows1252 << u"À¯"_s << 0;
     QTest::newRow("empty") << QByteArray() << P::None << E::Utf8 << QString() << 0;
-    QTest::newRow("nul on line 3") << QByteArray("a\r\nb\r\nc\0d", 9) << P::NotText << E::Utf8 << QString()
-                                   << 3;
-    QTest::newRow("escape after lone cr")
+    QTest::newRow("dos end-of-file mark") << QByteArray("a\r\n\x1A") << P::None << E::Utf8 << u"a\r\n\x1A"_s << 0;
+    QTest::newRow("binary: nul on line 3") << QByteArray("a\r\nb\r\nc\0d", 9) << P::NotText << E::Utf8 << QString()
+                                           << 3;
+    QTest::newRow("binary: escape after lone cr")
         << QByteArray("a\rb\x1B") << P::NotText << E::Utf8 << QString() << 2;
-    QTest::newRow("utf-16 mark") << QByteArray("\xFF\xFEN\0", 4) << P::UnknownEncoding << E::Utf8 << QString()
-                                 << 1;
+    QTest::newRow("binary: utf-16 without a mark")
+        << QByteArray("N\0a\0m\0e\0", 8) << P::NotText << E::Utf8 << QString() << 1;
+    QTest::newRow("binary: picture")
+        << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) << P::NotText << E::Utf8 << QString() << 3;
+    QTest::newRow("binary behind a utf-16 mark")
+        << QByteArray("\xFF\xFE" "a\0\x01\0", 6) << P::NotText << E::Utf8 << QString() << 1;
     QTest::newRow("utf-32 mark") << QByteArray("\0\0\xFE\xFF", 4) << P::UnknownEncoding << E::Utf8
                                  << QString() << 1;
-    QTest::newRow("windows-1252 quotes")
-        << QByteArray("x\n\x93q\x94") << P::UnknownEncoding << E::Utf8 << QString() << 2;
-    QTest::newRow("broken utf-8 after mark")
-        << QByteArray("\xEF\xBB\xBF\xC3\xA9\n\xE9") << P::UnknownEncoding << E::Utf8 << QString() << 2;
-    QTest::newRow("overlong utf-8 is latin-1")
-        << QByteArray("\xC0\xAF") << P::None << E::Latin1 << u"À¯"_s << 0;
+    QTest::newRow("broken utf-16") << QByteArray("\xFF\xFE" "a\0b", 5) << P::UnknownEncoding << E::Utf8 << QString()
+                                   << 1;
 }
 
 void CsvTest::decode()
@@ -231,7 +250,14 @@ void CsvTest::decode()
     QFETCH(QString, text);
     QFETCH(int, line);
 
-    const TextFileReader::Result result = TextFileReader::decode(bytes, u"/tmp/people.csv"_s);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"people.csv"_s);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const TextFileReader::Result result = TextFileReader::read(path);
     QCOMPARE(result.problem, problem);
     QCOMPARE(result.line, line);
     if (problem == TextFileReader::Problem::None) {
@@ -239,7 +265,7 @@ void CsvTest::decode()
         QCOMPARE(result.text, text);
         QVERIFY(result.message.isEmpty());
     } else {
-        QVERIFY2(result.message.contains(u"\"/tmp/people.csv\""_s), qPrintable(result.message));
+        QVERIFY2(result.message.contains(u'"' + path + u'"'), qPrintable(result.message));
         QVERIFY2(result.message.contains(u"line %1"_s.arg(line)), qPrintable(result.message));
     }
 }
@@ -569,8 +595,6 @@ void CsvTest::badFileLeavesArchiveUnchanged_data()
 
     QTest::newRow("malformed line") << u"malformed.csv"_s << 3;
     QTest::newRow("line longer than the first") << u"wrong-header.csv"_s << 3;
-    QTest::newRow("utf-16") << u"utf16.csv"_s << 1;
-    QTest::newRow("windows code page") << u"windows-1252.csv"_s << 2;
     QTest::newRow("not text") << u"not-text.csv"_s << 3;
 }
 
@@ -672,6 +696,13 @@ void CsvTest::roundTripGivesEqualContacts()
     QVERIFY2(CsvExport::write(path, CsvExport::load(source.db(), keys, &error), CsvLayout::Complete, &error),
              qPrintable(error));
 
+    // Meant for spreadsheets: UTF-8 behind a byte order mark, which our own
+    // import reads back.
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("\xEF\xBB\xBF"));
+    }
     CsvTable table;
     QVERIFY2(table.load(path, u';', &error), qPrintable(error));
     QVERIFY(CsvImport::isCompleteExport(table));
@@ -699,6 +730,35 @@ void CsvTest::latin1FileImports()
     const ImportResult result = CsvImport::run(archive.db(), table, mapping, options);
     QVERIFY2(result.ok(), qPrintable(result.message));
     QCOMPARE(contactSummary(archive.db()), QStringList{u"José Müller||||Zürich"_s});
+}
+
+// What Windows programs write: Notepad's UTF-16 and Outlook's code page
+// with its curly quotes import with the right letters.
+void CsvTest::filesOfOtherProgramsImport_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("utf-16") << u"utf16.csv"_s << u"Rossi|111"_s;
+    QTest::newRow("windows-1252") << u"windows-1252.csv"_s << u"Rossi|“quoted”"_s;
+}
+
+void CsvTest::filesOfOtherProgramsImport()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, expected);
+    brivane::test::TestArchive archive;
+    ImportMapping mapping;
+    mapping.setColumn(CsvField::Name, 0, 0);
+    mapping.setColumn(file == u"utf16.csv" ? CsvField::Phone : CsvField::Note, 0, 1);
+    ImportOptions options;
+    options.skipFirstLine = true;
+    const ImportResult result = CsvImport::importFile(archive.db(), dataFile(file), u';', mapping, options);
+    QVERIFY2(result.ok(), qPrintable(result.message));
+    QSqlQuery query(archive.db());
+    QVERIFY(query.exec(u"SELECT ragsoc, tel, note FROM BRcon63"_s));
+    QVERIFY(query.next());
+    const QString second = file == u"utf16.csv" ? query.value(1).toString() : query.value(2).toString();
+    QCOMPARE(query.value(0).toString() + u'|' + second, expected);
 }
 
 QTEST_GUILESS_MAIN(CsvTest)

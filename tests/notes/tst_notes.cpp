@@ -325,10 +325,13 @@ void NotesTest::textTest_data()
     QTest::newRow("plain") << QByteArray("hello\r\n\tworld") << true;
     QTest::newRow("byte 26 and high bytes") << QByteArray("a\x1a\xe9\xff") << true;
     QTest::newRow("nul") << QByteArray("hello\0world", 11) << false;
-    QTest::newRow("form feed") << QByteArray("a\x0c") << false;
+    // Page breaks are text; an escape character is not.
+    QTest::newRow("form feed") << QByteArray("a\x0c") << true;
+    QTest::newRow("escape") << QByteArray("a\x1b[0m") << false;
+    QTest::newRow("utf-16 with its mark") << QByteArray("\xFF\xFEo\0k\0", 6) << true;
     // The refusal also comes from the last piece of a file read in pieces.
     QTest::newRow("nul past the first piece")
-        << QByteArray(TextFileReader::kChunkSize + 10, 'a') + QByteArray(1, '\0') << false;
+        << QByteArray(TextFileLoader::kChunkSize + 10, 'a') + QByteArray(1, '\0') << false;
 }
 
 void NotesTest::textTest()
@@ -339,10 +342,10 @@ void NotesTest::textTest()
     const QString path = dir.filePath(u"file.txt"_s);
     writeFile(path, bytes);
     QString decoded;
-    const TextFileReader::State state = TextFileReader::readAll(path, &decoded);
-    QCOMPARE(state == TextFileReader::State::Done, text);
-    QCOMPARE(TextFileReader::readAll(dir.filePath(u"missing.txt"_s), nullptr),
-             TextFileReader::State::NotText);
+    const TextFileLoader::State state = TextFileLoader::readAll(path, &decoded);
+    QCOMPARE(state == TextFileLoader::State::Done, text);
+    QCOMPARE(TextFileLoader::readAll(dir.filePath(u"missing.txt"_s), nullptr),
+             TextFileLoader::State::NotText);
 }
 
 void NotesTest::decoding_data()
@@ -373,7 +376,7 @@ void NotesTest::exportImportRoundTrip()
     QCOMPARE(readFile(path), (text + u"\r\n"_s).toUtf8());
 
     QString imported;
-    QCOMPARE(TextFileReader::readAll(path, &imported), TextFileReader::State::Done);
+    QCOMPARE(TextFileLoader::readAll(path, &imported), TextFileLoader::State::Done);
     QCOMPARE(imported, text + u"\r\n"_s);
     QCOMPARE(importTitle(path), u"note.txt"_s);
 

@@ -8,7 +8,9 @@
 #include "platform/widgets/FileDialog.h"
 #include "platform/widgets/MessageBox.h"
 #include "store/SettingsStore.h"
+#include "store/WriteTransaction.h"
 #include "support/MockClock.h"
+#include "support/OtherMachine.h"
 #include "support/TestArchive.h"
 
 #include <QApplication>
@@ -96,6 +98,7 @@ private Q_SLOTS:
     void statsShowTheirCounts();
     void externalProgramsThroughTheLookup();
     void noNoteDisablesTheEditor();
+    void unreadableNoteIsNeverAnEmptyEditor();
 
 private:
     QString storedText(const QString& title) const;
@@ -256,6 +259,15 @@ void NotesTabTest::unsavedNoteQuestion()
     QCOMPARE(storedText(u"Alpha"_s), yes ? u"first\r\nline two added"_s : u"first\r\nline two"_s);
     QVERIFY(!m_tab->hasUnsavedNote());
     QVERIFY(!button("SpeedButtonUpdate")->isEnabled());
+    if (!yes) {
+        // The declined edit is gone from the screen, and typing on does not
+        // bring it back to be saved.
+        QVERIFY2(!m_editor->toPlainText().contains(u"added"_s), qPrintable(m_editor->toPlainText()));
+        if (m_editor->isEnabled() && !m_editor->isReadOnly() && !openDialog<QDialog>()) {
+            QTest::keyClicks(m_editor, u"x"_s);
+            QVERIFY(!m_editor->toPlainText().contains(u"added"_s));
+        }
+    }
 }
 
 void NotesTabTest::searchKindQuestion_data()
@@ -599,6 +611,37 @@ void NotesTabTest::noNoteDisablesTheEditor()
           "SpeedButtonOrderNote", "SpeedButtonUpdate", "SpeedButtonRestoreNote"})
         QVERIFY2(!button(name)->isEnabled(), name);
     QCOMPARE(child<QLabel>(m_tab.get(), u"Panel_totnote"_s)->text(), u"0 / 3   "_s);
+}
+
+// Another computer keeps the archive while a note is chosen: the message,
+// no empty text in place of the note, nothing to type into or to update,
+// and the stored note untouched. The next read shows it again.
+void NotesTabTest::unreadableNoteIsNeverAnEmptyEditor()
+{
+    if (!test::OtherMachine::isAvailable())
+        QSKIP("the sqlite3 shell plays the other machine and is not installed");
+    test::OtherMachine other;
+    // Only a list that keeps no read open lets the other machine lock
+    // everyone out.
+    if (!other.hold(m_archive->folder() + u"/boarc.abs"_s, test::OtherMachine::Lock::Exclusive, 6500))
+        QSKIP("a list of this window still keeps a read of the archive open");
+    MessageBox::clearShown();
+    selectRow(1);
+    QCOMPARE(MessageBox::shownTexts().size(), 1);
+    QVERIFY2(MessageBox::shownTexts().first().contains(store::busyArchiveText()),
+             qPrintable(MessageBox::shownTexts().first()));
+    QVERIFY(!m_editor->isEnabled());
+    QVERIFY(!button("SpeedButtonUpdate")->isEnabled());
+    QTest::keyClicks(m_editor, u"typed over"_s);
+    QVERIFY(!m_tab->hasUnsavedNote());
+    QVERIFY(m_tab->askToSaveUnsavedNote());
+    QVERIFY(other.finish());
+    QCOMPARE(storedText(u"Beta"_s), u"second"_s);
+
+    selectRow(2);
+    selectRow(1);
+    QVERIFY(m_editor->isEnabled());
+    QCOMPARE(m_editor->toPlainText(), u"second"_s);
 }
 
 QTEST_MAIN(NotesTabTest)

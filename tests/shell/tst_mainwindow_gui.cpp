@@ -6,7 +6,9 @@
 #include "store/Archive.h"
 #include "store/ArchiveLocation.h"
 #include "store/SettingsStore.h"
+#include "store/WriteTransaction.h"
 #include "support/MockClock.h"
+#include "support/OtherMachine.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -180,6 +182,90 @@ private Q_SLOTS:
         QVERIFY(MessageBox::shownTexts().value(0).contains(file.fileName()));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith("not a database"));
+    }
+
+    // Pages overwritten in the middle of a real archive: one message naming
+    // the file and the damage, no window, and not a byte written.
+    void damagedArchiveEndsWithOneMessage()
+    {
+        Home home;
+        const QString path = home.archiveFolder() + QStringLiteral("/boarc.abs");
+        {
+            shell::MainWindow window({});
+            QVERIFY(window.create());
+        }
+        {
+            store::Archive archive(QStringLiteral("fill"));
+            QVERIFY(archive.open(home.archiveFolder()));
+            QSqlQuery insert(archive.database());
+            QVERIFY(archive.database().transaction());
+            QVERIFY(insert.prepare(QStringLiteral("INSERT INTO BRnot80 (id, note) VALUES (:id, :note)")));
+            for (int i = 0; i < 400; ++i) {
+                insert.bindValue(QStringLiteral(":id"), QStringLiteral("note %1").arg(i));
+                insert.bindValue(QStringLiteral(":note"), QString(1000, QLatin1Char('n')));
+                QVERIFY(insert.exec());
+            }
+            QVERIFY(archive.database().commit());
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(file.size() / 2 / 4096 * 4096);
+        file.write(QByteArray(2 * 4096, '\x33'));
+        file.seek(0);
+        const QByteArray damaged = file.readAll();
+        file.close();
+
+        MessageBox::clearShown();
+        shell::MainWindow window({});
+        QVERIFY(!window.create());
+        QCOMPARE(window.exitCode(), 1);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{store::Archive::damagedText(path)});
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() == damaged);
+    }
+
+    // A Net.txt that cannot be used is told in words; the run goes on in the
+    // default folder and the file stays for the Auto button.
+    void unreadableNetFileIsToldAndTheDefaultFolderUsed()
+    {
+        Home home;
+        QVERIFY(QDir().mkpath(home.archiveFolder()));
+        QFile net(store::ArchiveLocation::netFilePath(home.archiveFolder()));
+        QVERIFY(net.open(QIODevice::WriteOnly));
+        net.close();
+        shell::MainWindow window({});
+        QVERIFY(window.create());
+        QCOMPARE(window.archiveFolder(), home.archiveFolder());
+        QVERIFY2(MessageBox::shownTexts().value(0).startsWith(QStringLiteral("I can not read the file \"")
+                                                               + net.fileName() + QStringLiteral("\": it is empty.")),
+                 qPrintable(MessageBox::shownTexts().value(0)));
+        QVERIFY(net.exists());
+        QVERIFY(child<QAbstractButton>(&window, "SpeedButton_Multi")->isEnabled());
+    }
+
+    // A settings write that fails (another computer keeps the archive past
+    // the wait) leaves its control showing what the archive holds.
+    void failedSettingsWriteShowsTheStoredValue()
+    {
+        if (!test::OtherMachine::isAvailable())
+            QSKIP("the sqlite3 shell plays the other machine and is not installed");
+        Home home;
+        shell::MainWindow window({});
+        QVERIFY(window.create());
+        QTRY_VERIFY(window.isVisible());
+        MessageBox::clearShown();
+        auto* ampm = child<QCheckBox>(&window, "CheckBoxAmPm");
+        QVERIFY(!ampm->isChecked());
+
+        test::OtherMachine other;
+        QVERIFY(other.hold(home.archiveFolder() + QStringLiteral("/boarc.abs"), test::OtherMachine::Lock::Write, 6500));
+        ampm->click();
+        QVERIFY(other.finish());
+        QCOMPARE(MessageBox::shownTexts().size(), 1);
+        QVERIFY2(MessageBox::shownTexts().first().contains(store::busyArchiveText()),
+                 qPrintable(MessageBox::shownTexts().first()));
+        QVERIFY(!ampm->isChecked());
+        QCOMPARE(storedSettings(home).ampm, false);
     }
 
     void missingSharedFolderAsksAndFollowsTheAnswer_data()

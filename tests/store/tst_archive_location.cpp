@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace brivane;
+using namespace Qt::StringLiterals;
 using store::ArchiveLocation;
 using store::ArchiveStartup;
 
@@ -70,48 +71,85 @@ private Q_SLOTS:
         QCOMPARE(ArchiveLocation::excessLength(QString(length, QLatin1Char('x'))), excess);
     }
 
+    // What a start makes of Net.txt: the shared folder, a missing folder
+    // (the question), or a file it refuses in words (no question with
+    // garbage in it). A relative path is taken from the default archive
+    // folder, never from where the program was started.
     void netFileCases_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("sharedExists");
-        QTest::newRow("existing folder") << QByteArray("@SHARED@\r\n") << true;
-        QTest::newRow("without line end") << QByteArray("@SHARED@") << true;
-        QTest::newRow("missing folder") << QByteArray("/no/such/folder/here\r\n") << false;
-        QTest::newRow("empty file") << QByteArray() << false;
-        QTest::newRow("blank line") << QByteArray("   \r\n") << false;
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("existing folder") << QByteArray("@SHARED@\r\n") << u"shared"_s << QString();
+        QTest::newRow("without line end") << QByteArray("@SHARED@") << u"shared"_s << QString();
+        QTest::newRow("relative to the default folder") << QByteArray("../shared\r\n") << u"relative"_s << QString();
+        QTest::newRow("missing folder") << QByteArray("/no/such/folder/here\r\n") << u"missing"_s << QString();
+        QTest::newRow("empty file") << QByteArray() << u"refused"_s << u"it is empty"_s;
+        QTest::newRow("blank line") << QByteArray("   \r\n") << u"refused"_s << u"it is empty"_s;
+        QTest::newRow("not text") << QByteArray("\x7f\x45LF\x02\x01\x01\0\0\0", 10) << u"refused"_s
+                                  << u"it is not a text file"_s;
+        // 126 characters and CR LF make 128: what the Change button refuses.
+        QTest::newRow("path too long") << QByteArray("/" + QByteArray(125, 'p') + "\r\n") << u"refused"_s
+                                       << u"Try again with a shorter one at least 1 characters."_s;
     }
     void netFileCases()
     {
         QFETCH(QByteArray, content);
-        QFETCH(bool, sharedExists);
-        QTemporaryDir program, shared;
+        QFETCH(QString, outcome);
+        QFETCH(QString, message);
+        QTemporaryDir program, shared, elsewhere;
         const QString defaultFolder = ArchiveLocation::defaultArchiveFolder(program.path() + QLatin1Char('/'));
+        const QString relative = program.path() + u"/shared"_s;
+        QDir().mkpath(relative);
         writeFile(ArchiveLocation::netFilePath(defaultFolder), QByteArray(content).replace("@SHARED@", shared.path().toUtf8()));
+        const QString startedIn = QDir::currentPath();
+        // A namesake beside the working directory must not be taken.
+        QDir().mkpath(elsewhere.path() + u"/work"_s);
+        QDir().mkpath(elsewhere.path() + u"/shared"_s);
+        QDir::setCurrent(elsewhere.path() + u"/work"_s);
 
+        const QString expectedFolder = outcome == u"shared" ? shared.path()
+                                       : outcome == u"relative" ? relative
+                                                                : defaultFolder;
         for (const auto choice : {ArchiveStartup::NetFileChoice::Keep, ArchiveStartup::NetFileChoice::Drop}) {
             int asked = 0;
+            QStringList refusals;
             ArchiveStartup startup;
             startup.onMissingSharedFolder = [&](const QString&, const QString& fallback) {
                 ++asked;
                 [&] { QCOMPARE(fallback, defaultFolder); }();
                 return choice;
             };
+            startup.onNetFileRefused = [&](const QString& text) { refusals << text; };
             store::Archive archive(QStringLiteral("net"));
-            ArchiveStartup::Outcome outcome;
+            ArchiveStartup::Outcome result;
             QString error;
-            QVERIFY2(startup.open(archive, program.path() + QLatin1Char('/'), outcome, &error), qPrintable(error));
-            QCOMPARE(outcome.archiveFolder, sharedExists ? shared.path() : defaultFolder);
-            QCOMPARE(asked, sharedExists ? 0 : 1);
+            QVERIFY2(startup.open(archive, program.path() + QLatin1Char('/'), result, &error), qPrintable(error));
+            QCOMPARE(result.archiveFolder, expectedFolder);
+            QCOMPARE(asked, outcome == u"missing" ? 1 : 0);
+            QCOMPARE(refusals.size(), outcome == u"refused" ? 1 : 0);
+            if (!refusals.isEmpty()) {
+                QVERIFY2(refusals.first().contains(message), qPrintable(refusals.first()));
+                if (message.startsWith(u"it is"))
+                    QVERIFY2(refusals.first().contains(ArchiveLocation::netFilePath(defaultFolder)),
+                             qPrintable(refusals.first()));
+                else
+                    QVERIFY(refusals.first().startsWith(u"The path you have chosen is too long:\r\n"_s));
+            }
             archive.close();
             // The default archive is created and kept current in every case.
             QCOMPARE(settingsRows(defaultFolder), 1);
-            if (sharedExists) {
-                QCOMPARE(settingsRows(shared.path()), 1);
+            if (outcome != u"missing") {
+                QCOMPARE(settingsRows(expectedFolder), 1);
+                // A refused file stays for the user to mend or drop (Auto).
+                QVERIFY(QFile::exists(ArchiveLocation::netFilePath(defaultFolder)));
                 break;
             }
             QCOMPARE(QFile::exists(ArchiveLocation::netFilePath(defaultFolder)),
                      choice == ArchiveStartup::NetFileChoice::Keep);
         }
+        QDir::setCurrent(startedIn);
+        QVERIFY(!QFile::exists(elsewhere.path() + u"/shared/boarc.abs"_s));
     }
 
     void withoutNetFileTheDefaultFolderIsCreated()

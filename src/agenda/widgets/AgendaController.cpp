@@ -250,6 +250,8 @@ void AgendaController::openTaskDialog(int kind, qint64 codimp, bool enlargedNote
     const auto mode = codimp > 0 ? agenda::EntryMode::Modify : agenda::EntryMode::Add;
     auto* dialog = agenda::widgets::TaskDialog::openDialog(static_cast<agenda::TaskKind>(kind), mode, m_entry,
                                                            codimp > 0 ? codimp : 0, m_window, enlargedNote);
+    if (!dialog)
+        return;
     connect(dialog, &agenda::widgets::TaskDialog::taskSaved, this, [this, kind](qint64 saved) {
         runList(kind);
         m_listTabs[kind]->selectKey(saved);

@@ -74,7 +74,15 @@ TaskDialog::~TaskDialog() = default;
 TaskDialog* TaskDialog::openDialog(TaskKind kind, EntryMode mode, EntryContext& context, qint64 codimp,
                                    QWidget* parent, bool bigNote)
 {
-    return ui::showEntryDialog(new TaskDialog(kind, mode, context, codimp, parent), bigNote);
+    auto* dialog = new TaskDialog(kind, mode, context, codimp, parent);
+    // A task that could not be read is never offered as an empty form whose
+    // save would overwrite it.
+    if (mode == EntryMode::Modify && !dialog->m_stored) {
+        platform::MessageBox::warning(parent, dialog->m_loadError);
+        delete dialog;
+        return nullptr;
+    }
+    return ui::showEntryDialog(dialog, bigNote);
 }
 
 // ---- building ---------------------------------------------------------------
@@ -151,7 +159,7 @@ void TaskDialog::openAdd()
 
 void TaskDialog::openModify()
 {
-    m_stored = TaskWriter::load(m_context.db, m_codimp);
+    m_stored = TaskWriter::load(m_context.db, m_codimp, &m_loadError);
     if (!m_stored) {
         m_context.workingDate = viewedDate();
         m_context.monthDay = formatDate(m_context.workingDate, u"mm/dd"_s).left(5);

@@ -36,7 +36,8 @@ public:
     ~TaskDialog() override;
 
     // Creates a dialog that deletes itself when closed, shows it window-modal
-    // with open() and returns it, e.g. to connect taskSaved().
+    // with open() and returns it, e.g. to connect taskSaved(). A task to modify
+    // that cannot be read gets a message and no dialog (nullptr).
     static TaskDialog* openDialog(TaskKind kind, EntryMode mode, EntryContext& context, qint64 codimp,
                                   QWidget* parent, bool bigNote = false);
 
@@ -97,6 +98,7 @@ private:
     EntryContext& m_context;
     qint64 m_codimp;
     std::optional<Task> m_stored;
+    QString m_loadError;
     bool m_birthday = false;
     // Monthly modify: the day label shows the stored day until the chooser is used.
     bool m_dayFromRow = false;

@@ -77,6 +77,22 @@ void NoteEditor::markWritten()
 
 void NoteEditor::declineChanges()
 {
+    if (m_differs) {
+        // The declined edit goes: the editor shows what the archive holds, so
+        // no later keystroke can bring the edit back to be saved.
+        const int caret = textCursor().position();
+        const int scroll = verticalScrollBar()->value();
+        QString stored = m_storedCopy;
+        stored.replace(QChar(QChar::ParagraphSeparator), u'\n').replace(QChar(QChar::LineSeparator), u'\n');
+        m_loading = true;
+        setPlainText(stored);
+        m_loading = false;
+        QTextCursor cursor = textCursor();
+        cursor.setPosition(qMin(caret, document()->characterCount() - 1));
+        setTextCursor(cursor);
+        verticalScrollBar()->setValue(scroll);
+        m_redoNext = false;
+    }
     setDiffers(false);
 }
 

@@ -34,8 +34,8 @@ public:
 
     // The text was written: it becomes the stored copy.
     void markWritten();
-    // The user declined to write the text: it stays on screen, but counts as
-    // not differing until the next edit.
+    // The user declined to write the text: the stored copy comes back on
+    // screen (the caret stays where it was, as far as the text reaches).
     void declineChanges();
 
     // Appends one line at the end of the text, through the undo history.

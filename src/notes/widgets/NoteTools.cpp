@@ -90,8 +90,8 @@ std::optional<qint64> importTextFile(QWidget* parent, const QSqlDatabase& db)
     if (path.isEmpty())
         return std::nullopt;
 
-    TextFileReader reader(path);
-    TextFileReader::State state = reader.start();
+    TextFileLoader reader(path);
+    TextFileLoader::State state = reader.start();
     QProgressDialog progress(u"Import note"_s, u"Cancel"_s, 0, 1000, parent);
     progress.setObjectName(u"ProgressDialog_Import"_s);
     progress.setWindowModality(Qt::WindowModal);
@@ -100,7 +100,7 @@ std::optional<qint64> importTextFile(QWidget* parent, const QSqlDatabase& db)
     progress.setAutoReset(false);
     {
         BusyCursor busy;
-        while (state == TextFileReader::State::Reading) {
+        while (state == TextFileLoader::State::Reading) {
             state = reader.readChunk();
             if (reader.size() > 0)
                 progress.setValue(int(reader.bytesRead() * 1000 / reader.size()));
@@ -109,7 +109,7 @@ std::optional<qint64> importTextFile(QWidget* parent, const QSqlDatabase& db)
         }
     }
     progress.close();
-    if (state != TextFileReader::State::Done) {
+    if (state != TextFileLoader::State::Done) {
         MessageBox::warning(parent, notTextFileMessage());
         return std::nullopt;
     }

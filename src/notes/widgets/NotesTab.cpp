@@ -503,9 +503,16 @@ void NotesTab::loadCurrentNote(bool reload)
     }
     QString error;
     const std::optional<QString> text = NoteStore(m_db).text(key, &error);
-    if (!text)
+    if (!text) {
+        // Never an empty text in place of the note: typing into it and
+        // pressing Update would overwrite the real one.
+        m_editor->clearNote();
+        updateCommands();
+        updateTitleBar();
         MessageBox::warning(this, error);
-    m_editor->loadNote(key, m_model->titleAt(row), text.value_or(QString()));
+        return;
+    }
+    m_editor->loadNote(key, m_model->titleAt(row), *text);
     m_editor->setReadOnly(m_readOnly);
     m_undo->setEnabled(false);
     updateTitleBar();

@@ -66,12 +66,17 @@ void NotesTab::modifyNote()
         return;
     QString error;
     const std::optional<NoteFields> stored = NoteStore(m_db).note(m_editor->key(), &error);
+    if (!stored) {
+        // Without the stored title and group the dialog would write blanks over them.
+        MessageBox::warning(this, error);
+        return;
+    }
     NoteDialogSetup setup;
     setup.key = m_editor->key();
-    setup.title = stored ? stored->title : m_editor->title();
+    setup.title = stored->title;
     // The text on screen, edits not yet written included.
     setup.text = m_editor->storedFormText();
-    setup.group = stored ? stored->group : QString();
+    setup.group = stored->group;
     setup.groupNames = m_groups->names();
     setup.scalePercent = scalePercent(m_settings.scalaIndex);
     setup.color = themes::colorFromText(m_settings.sectionColors.value(6), setup.color);

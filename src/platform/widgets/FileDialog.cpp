@@ -1,5 +1,7 @@
 #include "platform/widgets/FileDialog.h"
 
+#include "platform/SaveName.h"
+
 #include <QFileDialog>
 
 namespace brivane::platform {
@@ -47,10 +49,13 @@ QString FileDialog::openFile(QWidget* parent, const QString& caption, const QStr
 QString FileDialog::saveFile(QWidget* parent, const QString& caption, const QString& startFolder,
                              const QString& filter)
 {
+    // A scripted name stands for one typed with the first type chosen.
     QString name;
     if (takeScripted(name))
-        return name;
-    return QFileDialog::getSaveFileName(parent, caption, startFolder, filter);
+        return withTypeExtension(name, firstFilter(filter));
+    QString selected = firstFilter(filter);
+    name = QFileDialog::getSaveFileName(parent, caption, startFolder, filter, &selected);
+    return withTypeExtension(name, selected);
 }
 
 } // namespace brivane::platform

@@ -15,6 +15,7 @@ public:
     static QString chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder);
     static QString openFile(QWidget* parent, const QString& caption, const QString& startFolder,
                             const QString& filter);
+    // The chosen type's extension is added to a name typed without one.
     static QString saveFile(QWidget* parent, const QString& caption, const QString& startFolder,
                             const QString& filter);
 

@@ -1,6 +1,7 @@
 #include "platform/widgets/SingleInstance.h"
 
 #include "platform/HandOffRecord.h"
+#include "platform/PrivateFolder.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -83,13 +84,16 @@ QString SingleInstance::serverNameFor(const QString& programFolder)
                          + QString::fromLatin1(hash);
 
     // The user's runtime folder is private to the user and the same for every
-    // start of a session; without one (no desktop session) the temporary
-    // folder serves, where the user id in the name keeps users apart.
+    // start of a session. Without one (no desktop session) a folder of the
+    // user's own in the temporary folder serves: there another account could
+    // otherwise listen under our name and make every start exit silently.
     QString folderPath;
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         folderPath = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folderPath.isEmpty() || (folderPath + QLatin1Char('/') + name).toUtf8().size() > kMaxSocketPath)
-        folderPath = QDir::tempPath();
+        folderPath = privateFolderIn(QDir::tempPath());
+    if (folderPath.isEmpty())
+        return QString();
     return folderPath + QLatin1Char('/') + name;
 }
 
@@ -102,7 +106,8 @@ SingleInstance::Role SingleInstance::start(const QStringList& arguments)
 {
     if (m_role != Role::Undecided)
         return m_role;
-    if (isSwitchedOff())
+    // No folder of our own for the socket: start alone rather than trust one.
+    if (isSwitchedOff() || m_serverName.isEmpty())
         return m_role = Role::Standalone;
 
     // Two copies started together must not both clear the socket and listen:

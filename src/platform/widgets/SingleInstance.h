@@ -47,7 +47,8 @@ public:
     bool isPrimary() const { return m_role == Role::Primary; }
     bool isSecondary() const { return m_role == Role::Secondary; }
 
-    // The full path of the local socket this copy serves or looks for.
+    // The full path of the local socket this copy serves or looks for; empty
+    // when the user has no private folder for it (the copy then starts alone).
     QString serverName() const { return m_serverName; }
     static QString serverNameFor(const QString& programFolder);
     // BRIVANE_NO_SINGLE_INSTANCE=1 switches the check off (every test sets it).

@@ -79,24 +79,27 @@ void OptionsController::connectTab()
     connect(options, &OptionsTab::lookAheadRequested, this, &OptionsController::lookAheadRequested);
     connect(options, &OptionsTab::timeCalculatorRequested, this, &OptionsController::openTimeCalculator);
     connect(options, &OptionsTab::hideTipsChanged, this, [this](bool hide) {
-        setHintsHidden(hide);
-        saveColumn(QStringLiteral("hidetips"), hide);
+        const bool saved = saveColumn(QStringLiteral("hidetips"), hide);
+        setHintsHidden(saved ? hide : m_settings.hidetips);
         Q_EMIT settingsWritten();
     });
     connect(options, &OptionsTab::scaleChanged, this, [this](int index) {
-        Q_EMIT scaleChanged(store::scaleEntries().value(index, QStringLiteral("100")).toInt());
-        saveColumn(QStringLiteral("scala_index"), index);
+        if (saveColumn(QStringLiteral("scala_index"), index))
+            Q_EMIT scaleChanged(store::scaleEntries().value(index, QStringLiteral("100")).toInt());
     });
     connect(options, &OptionsTab::ampmChanged, this, [this](bool on) {
-        saveColumn(QStringLiteral("ampm"), on);
-        Q_EMIT ampmChanged(on);
+        if (saveColumn(QStringLiteral("ampm"), on))
+            Q_EMIT ampmChanged(on);
     });
 }
 
 bool OptionsController::writeOrReport(bool ok, const QString& error)
 {
-    if (!ok)
+    if (!ok) {
         MessageBox::warning(m_window, error);
+        // The control the user changed goes back to what the archive holds.
+        m_tab->showSettings(m_settings);
+    }
     return ok;
 }
 
@@ -114,11 +117,11 @@ void OptionsController::fullSave()
         Q_EMIT dateFormatsChanged();
 }
 
-void OptionsController::saveColumn(const QString& column, const QVariant& value)
+bool OptionsController::saveColumn(const QString& column, const QVariant& value)
 {
     QString error;
     if (!writeOrReport(store::SettingsStore(m_database).saveColumn(column, value, &error), error))
-        return;
+        return false;
     // The window keeps copies of these columns; the write updates both.
     if (column == QLatin1String("futuro_flag") || column == QLatin1String("futuro_days")) {
         if (column == QLatin1String("futuro_flag"))
@@ -133,6 +136,7 @@ void OptionsController::saveColumn(const QString& column, const QVariant& value)
     } else if (column == QLatin1String("scala_index")) {
         m_settings.scalaIndex = value.toInt();
     }
+    return true;
 }
 
 void OptionsController::updateSoundLabel()
@@ -264,11 +268,8 @@ void OptionsController::changeArchiveFolder()
     if (folder.isEmpty())
         return;
     const QString text = QDir::toNativeSeparators(folder) + QStringLiteral("\r\n");
-    if (const int excess = store::ArchiveLocation::excessLength(text); excess > 0) {
-        MessageBox::warning(m_window, QStringLiteral("The path you have chosen is too long:\r\n") + text
-                                          + QStringLiteral("\r\n\r\n")
-                                          + QStringLiteral("Try again with a shorter one at least ")
-                                          + QString::number(excess) + QStringLiteral(" characters."));
+    if (store::ArchiveLocation::excessLength(text) > 0) {
+        MessageBox::warning(m_window, store::ArchiveLocation::tooLongText(text));
         return;
     }
     QString error;

@@ -48,7 +48,8 @@ public:
 
     // Writes the whole record as the Options tab shows it, then reloads it.
     void fullSave();
-    void saveColumn(const QString& column, const QVariant& value);
+    // False (and the control showing the stored value again) when the write failed.
+    bool saveColumn(const QString& column, const QVariant& value);
     void updateSoundLabel();
     void setHintsHidden(bool hidden);
     shell::DesktopCommands desktopCommands();
