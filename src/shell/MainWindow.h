@@ -29,6 +29,10 @@ class OptionsTab;
 class SectionTab;
 } // namespace brivane::ui
 
+namespace brivane::themes::widgets {
+class ThemeController;
+}
+
 namespace brivane::shell {
 
 class AgendaController;
@@ -177,6 +181,7 @@ private:
     ui::OptionsTab* m_optionsTab = nullptr;
     ui::OptionsController* m_options = nullptr;
     platform::TrayIcon* m_tray = nullptr;
+    themes::widgets::ThemeController* m_theme = nullptr;
 
     QTimer* m_timerOrologio = nullptr;
     QTimer* m_timerControlloOrario = nullptr;

@@ -67,7 +67,8 @@ OptionsTab::OptionsTab(QWidget* parent) : QWidget(parent)
     grid->addWidget(buildColorBox(), 1, 1);
     grid->addWidget(buildEditorBox(), 2, 1);
     grid->addWidget(buildSpecialBox(), 4, 0, 1, 2);
-    grid->setRowStretch(5, 1);
+    grid->setRowStretch(6, 1);
+    m_boxes = grid;
 
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
@@ -82,6 +83,11 @@ OptionsTab::OptionsTab(QWidget* parent) : QWidget(parent)
     top->addWidget(hint);
     layout->addLayout(top);
     layout->addWidget(scroll);
+}
+
+void OptionsTab::addBox(QWidget* box)
+{
+    m_boxes->addWidget(box, 5, 0, 1, 2);
 }
 
 QWidget* OptionsTab::buildStartBox()

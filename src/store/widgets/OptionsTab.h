@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QGridLayout;
+
 class QCheckBox;
 class QComboBox;
 class QFontComboBox;
@@ -24,6 +26,8 @@ class OptionsTab : public QWidget
     Q_OBJECT
 
 public:
+    // Puts a box of another subsystem (the theme commands) among the tab's boxes.
+    void addBox(QWidget* box);
     explicit OptionsTab(QWidget* parent = nullptr);
 
     // Shows the record without raising any change signal.
@@ -104,6 +108,7 @@ private:
     QLabel* m_oneShotSample = nullptr;
     QLabel* m_yearlySample = nullptr;
     QList<ColorSwatch*> m_swatches;
+    QGridLayout* m_boxes = nullptr;
     QToolButton* m_fix = nullptr;
     QComboBox* m_scale = nullptr;
     QCheckBox* m_ampm = nullptr;
