@@ -90,9 +90,10 @@ ThemeFonts parseFontsLines(const QStringList& lines, const QString& fileName, co
     ThemeFonts fonts = base;
     const auto line = [&lines](int n) { return lines.value(n); };
     const auto color = [&](int n, QString& target) {
+        // A line an older file does not have yet keeps the colour quietly.
         if (isColorText(line(n))) {
             target = line(n).trimmed();
-        } else if (problems) {
+        } else if (problems && !line(n).trimmed().isEmpty()) {
             *problems << QStringLiteral("%1, line %2: '%3' is not a valid colour").arg(fileName).arg(n + 1).arg(line(n));
         }
     };

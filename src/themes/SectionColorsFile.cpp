@@ -29,7 +29,7 @@ QStringList readSectionColors(const QString& path, const QStringList& current, Q
         const QString line = lines.value(i).trimmed();
         if (isColorText(line))
             colors[i] = line;
-        else if (problems)
+        else if (problems && !line.isEmpty())
             *problems << QStringLiteral("%1, line %2: '%3' is not a valid colour")
                              .arg(QFileInfo(path).fileName())
                              .arg(i + 1)

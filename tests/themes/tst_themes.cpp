@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -516,5 +517,6 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestThemes)
+// System colours and the drawn preview need the desktop palette and fonts.
+QTEST_MAIN(TestThemes)
 #include "tst_themes.moc"
