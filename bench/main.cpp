@@ -8,6 +8,7 @@
 //                                     N tasks (default 100,000)
 
 #include "BookBench.h"
+#include "ThemeBench.h"
 #include "Generator.h"
 #include "ResidentBench.h"
 #include "Timing.h"
@@ -19,6 +20,7 @@
 #include "store/SqlDate.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -340,6 +342,19 @@ int benchmark()
     out << "\n";
     printTable(bookLines);
 
+    const bench::ThemeFigures theme = bench::measureThemes(home.path(), QString::fromUtf8(BRIVANE_PROGRAM));
+    QList<Line> themeLines;
+    themeLines << Line{u"Applying a theme (default layer, then a chosen one)"_s, theme.files, theme.apply, 150.0}
+               << Line{u"  floor: reading the same files' bytes"_s, theme.files, theme.floor, std::nullopt}
+               << Line{u"First show dressed in the theme, from process start"_s, 1, theme.firstShow, 1000.0}
+               << Line{u"  floor: --agenda process on the same archive"_s, 1, theme.processFloor, std::nullopt};
+    out << "\n";
+    printTable(themeLines);
+    out << "Theme application is " << QString::number(theme.apply.median / qMax(0.001, theme.floor.median), 'f', 1)
+        << " x its file-reading floor; the first show is "
+        << QString::number(theme.firstShow.median / qMax(0.001, theme.processFloor.median), 'f', 1)
+        << " x the --agenda process.\n";
+
     out << "\nQuery plans (EXPLAIN QUERY PLAN):\n";
     printPlan(db, u"Today"_s, agenda::todayStatement(false), day, true);
     printPlan(db, u"Alarm list"_s, agenda::alarmListStatement(), day, false);
@@ -352,7 +367,10 @@ int benchmark()
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The theme figures decode pictures and draw the default theme's preview.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     // Weekday names and date separators of the stored day pieces and of the
     // query pieces both come from the default locale.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
