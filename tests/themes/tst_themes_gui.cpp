@@ -157,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(strip->fillOf(4), themes::colorFromText(QStringLiteral("$00CE9D9D")));
         // The current section colour dresses the title bar and the window.
         window.tabs()->setCurrentIndex(shell::MainWindow::TabMonthly);
-        QCOMPARE(window.palette().color(QPalette::Window), QColor(0x54, 0xA5, 0x58));
+        QCOMPARE(window.findChild<ThemeController*>()->currentSectionColor(), QColor(0x54, 0xA5, 0x58));
         QCOMPARE(child<QWidget>(&window, "Panel_Top")->palette().color(QPalette::Window), QColor(0x54, 0xA5, 0x58));
         // Each of the eight lists is painted by the grid rules.
         for (const char* grid : {"DBGrid_Shot", "DBGrid_Year", "DBGrid_Month", "DBGrid_Week", "DBGrid_Today",

@@ -74,6 +74,34 @@ private:
     QColor m_color;
 };
 
+// Fills the main window's own background (its margins around the tabs) in
+// the current section colour, without handing that colour down to the
+// dialogs and message boxes the window parents.
+class WindowBackground : public QObject
+{
+public:
+    WindowBackground(QWidget* window) : QObject(window), m_window(window) { window->installEventFilter(this); }
+    void setColor(const QColor& color)
+    {
+        m_color = color;
+        m_window->update();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Paint && m_color.isValid()) {
+            QPainter painter(m_window);
+            painter.fillRect(m_window->rect(), m_color);
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    QColor m_color;
+};
+
 struct GridName
 {
     GridList list;
@@ -110,6 +138,7 @@ ThemeController::ThemeController(Host host, QObject* parent)
 {
     QTabBar* bar = m_host.tabs->tabBar();
     m_strip = new SectionTabStrip(bar);
+    m_background = new WindowBackground(m_host.window);
     m_titleBar = new TitleBarPainter(m_host.topBar, m_host.topBar->findChild<QLabel*>(QStringLiteral("panel_credit")));
     for (int i = 0; i < m_host.tabs->count(); ++i) {
         auto* frame = new SectionFrame(m_host.tabs->widget(i));
@@ -125,15 +154,6 @@ ThemeController::ThemeController(Host host, QObject* parent)
     }
     // The window's own background shows the current section colour; the
     // tabs keep the desktop's.
-    QPalette desktop = QApplication::palette();
-    // Every role is set explicitly, or the tabs would inherit the window's.
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            const auto colorRole = QPalette::ColorRole(role);
-            desktop.setBrush(group, colorRole, desktop.brush(group, colorRole));
-        }
-    }
-    m_host.tabs->setPalette(desktop);
     m_host.tabs->setAutoFillBackground(true);
     buildOptionsBox();
     connect(m_host.tabs, &QTabWidget::currentChanged, this, &ThemeController::updateCurrentSection);
@@ -394,9 +414,7 @@ void ThemeController::updateCurrentSection(int tab)
     const QStringList texts = m_host.settings().sectionColors;
     m_currentText = texts.value(tab);
     m_currentColor = colorFromText(m_currentText, QApplication::palette().color(QPalette::Window));
-    QPalette window = m_host.window->palette();
-    window.setColor(QPalette::Window, m_currentColor);
-    m_host.window->setPalette(window);
+    static_cast<WindowBackground*>(m_background)->setColor(m_currentColor);
     QPalette bar = m_host.topBar->palette();
     bar.setColor(QPalette::Window, m_currentColor);
     m_host.topBar->setPalette(bar);

@@ -19,6 +19,7 @@ class QWidget;
 namespace brivane::themes::widgets {
 
 class GridDelegate;
+
 class SectionTabStrip;
 class TitleBarPainter;
 
@@ -99,6 +100,7 @@ private:
     QList<QColor> m_stripColors;
     QList<QPair<GridList, GridDelegate*>> m_delegates;
     SectionTabStrip* m_strip = nullptr;
+    QObject* m_background = nullptr;
     TitleBarPainter* m_titleBar = nullptr;
     QWidget* m_optionsBox = nullptr;
     QLabel* m_nameLabel = nullptr;
