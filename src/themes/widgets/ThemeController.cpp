@@ -243,15 +243,20 @@ void ThemeController::applyFonts()
     }
     QTabBar* bar = m_host.tabs->tabBar();
     bar->setFont(themedFont(fonts.tabs, m_host.window->font()));
-    bar->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 2px; min-width: 0px; height: 20px; }"));
+    const QString tabStyle = QStringLiteral("QTabBar::tab { padding: 4px 2px; min-width: 0px; height: 20px; }");
+    if (bar->styleSheet() != tabStyle)
+        bar->setStyleSheet(tabStyle);
     for (const GridName& name : kGrids) {
         const QFont gridFont = themedFont(fonts.grid, m_host.window->font());
+        // A font or style change makes the grid measure its rows again: only real changes are made.
         if (auto* grid = m_host.window->findChild<QTableView*>(QLatin1String(name.grid))) {
-            grid->setFont(gridFont);
-            grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
+            if (grid->font() != gridFont) {
+                grid->setFont(gridFont);
+                grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
+            }
         }
         if (name.memo) {
-            if (auto* memo = m_host.window->findChild<QWidget*>(QLatin1String(name.memo)))
+            if (auto* memo = m_host.window->findChild<QWidget*>(QLatin1String(name.memo)); memo && memo->font() != gridFont)
                 memo->setFont(gridFont);
         }
     }
@@ -269,6 +274,12 @@ void ThemeController::applyFonts()
 
 void ThemeController::storeSectionColors(const QStringList& colors)
 {
+    // Reloading the settings re-runs the Today view and refits the grids:
+    // colours the record already holds are only painted again.
+    if (m_host.settings().sectionColors == colors) {
+        repaintSectionColors();
+        return;
+    }
     QString error;
     if (!store::SettingsStore(m_host.database()).colourSave(colors, &error)) {
         MessageBox::warning(m_host.window, error);
@@ -315,10 +326,12 @@ void ThemeController::repaintSectionColors()
     for (const GridName& name : kGrids) {
         const QColor color = section(name.section);
         if (auto* grid = m_host.window->findChild<QTableView*>(QLatin1String(name.grid))) {
-            grid->horizontalHeader()->setStyleSheet(
+            const QString style =
                 QStringLiteral("QHeaderView::section { background-color: %1; color: %2; padding: 2px 4px;"
                                " border: none; border-right: 1px solid %3; border-bottom: 1px solid %3; }")
-                    .arg(cssColor(color), cssColor(caption), cssColor(color.darker(130))));
+                    .arg(cssColor(color), cssColor(caption), cssColor(color.darker(130)));
+            if (grid->horizontalHeader()->styleSheet() != style)
+                grid->horizontalHeader()->setStyleSheet(style);
         }
         if (!name.memo)
             continue;
@@ -341,8 +354,10 @@ void ThemeController::repaintSectionColors()
     paintPanel("Panel_NoteTitle", section(6));
     paintPanel("Label_Card_Title", section(5));
     if (auto* splitter = m_host.window->findChild<QSplitter*>(QStringLiteral("Splitter_Note"))) {
-        splitter->setStyleSheet(QStringLiteral("QSplitter#Splitter_Note::handle { background-color: %1; }")
-                                    .arg(cssColor(section(6))));
+        const QString style =
+            QStringLiteral("QSplitter#Splitter_Note::handle { background-color: %1; }").arg(cssColor(section(6)));
+        if (splitter->styleSheet() != style)
+            splitter->setStyleSheet(style);
     }
 
     m_leds = sectionLeds(texts, m_state.fonts.ledBorder, m_state.fonts.ledDefaultColors,
