@@ -9,6 +9,7 @@
 
 #include "ArchiveCareBench.h"
 #include "BookBench.h"
+#include "ThemeBench.h"
 #include "Generator.h"
 #include "ResidentBench.h"
 #include "Timing.h"
@@ -20,6 +21,7 @@
 #include "store/SqlDate.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -248,7 +250,7 @@ int generateCommand(const QStringList& arguments)
         }
     }
     if (arguments.size() < 3 || arguments.size() > 4) {
-        err << "usage: brivane-bench [--generate DIR [N]]\n";
+        err << "usage: brivane-bench [--generate DIR [N] | --themes]\n";
         return 2;
     }
     QString error;
@@ -258,6 +260,36 @@ int generateCommand(const QStringList& arguments)
     }
     out << "Wrote " << count << " tasks to " << QDir(arguments[2]).absoluteFilePath(u"myarcs/boarc.abs"_s)
         << "\n";
+    return 0;
+}
+
+void printThemeFigures(const QString& home)
+{
+    const bench::ThemeFigures theme = bench::measureThemes(home, QString::fromUtf8(BRIVANE_PROGRAM));
+    QList<Line> themeLines;
+    themeLines << Line{u"Applying a theme (default layer, then a chosen one)"_s, theme.files, theme.apply, 150.0}
+               << Line{u"  floor: reading the same files' bytes"_s, theme.files, theme.floor, std::nullopt}
+               << Line{u"First show dressed in the theme, from process start"_s, 1, theme.firstShow, 1000.0}
+               << Line{u"  floor: --agenda process on the same archive"_s, 1, theme.processFloor, std::nullopt};
+    out << "\n";
+    printTable(themeLines);
+    out << "Theme application is " << QString::number(theme.apply.median / qMax(0.001, theme.floor.median), 'f', 1)
+        << " x its file-reading floor; the first show is "
+        << QString::number(theme.firstShow.median / qMax(0.001, theme.processFloor.median), 'f', 1)
+        << " x the --agenda process.\n";
+    out.flush();
+}
+
+// Only the theme figures, on a freshly generated archive.
+int themesCommand()
+{
+    QTemporaryDir home;
+    QString error;
+    if (!home.isValid() || !bench::generateArchive(home.path(), bench::kDefaultTaskCount, &error)) {
+        err << "brivane-bench: " << error << "\n";
+        return 1;
+    }
+    printThemeFigures(home.path());
     return 0;
 }
 
@@ -358,6 +390,7 @@ int benchmark()
     };
     out << "Ratios to the floor (medians): backup " << ratio(care.backup, care.backupFloor) << ", deposit "
         << ratio(care.deposit, care.depositFloor) << "\n";
+    printThemeFigures(home.path());
 
     out << "\nQuery plans (EXPLAIN QUERY PLAN):\n";
     printPlan(db, u"Today"_s, agenda::todayStatement(false), day, true);
@@ -371,7 +404,10 @@ int benchmark()
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The theme figures decode pictures and draw the default theme's preview.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     // Weekday names and date separators of the stored day pieces and of the
     // query pieces both come from the default locale.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -379,8 +415,10 @@ int main(int argc, char* argv[])
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1 && arguments[1] == u"--generate")
         return generateCommand(arguments);
+    if (arguments.size() > 1 && arguments[1] == u"--themes")
+        return themesCommand();
     if (arguments.size() > 1) {
-        err << "usage: brivane-bench [--generate DIR [N]]\n";
+        err << "usage: brivane-bench [--generate DIR [N] | --themes]\n";
         return 2;
     }
     return benchmark();

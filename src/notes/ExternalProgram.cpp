@@ -43,13 +43,13 @@ QString findInstalledProgram(const QStringList& candidates, const QStringList& f
     return {};
 }
 
-bool ProgramLauncher::start(const QString& program)
+bool ProgramLauncher::start(const QString& program, const QStringList& arguments)
 {
     if (recorder().recording) {
-        recorder().started.append(program);
+        recorder().started.append((QStringList{program} + arguments).join(QLatin1Char(' ')));
         return true;
     }
-    return QProcess::startDetached(program, {});
+    return QProcess::startDetached(program, arguments);
 }
 
 void ProgramLauncher::setRecording(bool recording)

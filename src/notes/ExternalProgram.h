@@ -19,7 +19,7 @@ QString findInstalledProgram(const QStringList& candidates, const QStringList& f
 class ProgramLauncher
 {
 public:
-    static bool start(const QString& program);
+    static bool start(const QString& program, const QStringList& arguments = {});
 
     static void setRecording(bool recording);
     static QStringList started();

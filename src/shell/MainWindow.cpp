@@ -25,6 +25,7 @@
 #include "agenda/widgets/CalendarMarker.h"
 #include "agenda/widgets/LitCalendar.h"
 #include "store/widgets/OptionsController.h"
+#include "themes/widgets/ThemeController.h"
 #include "store/widgets/OptionsTab.h"
 #include "ui/SectionTab.h"
 #include "reminders/widgets/PopupNotifier.h"
@@ -591,7 +592,10 @@ bool MainWindow::loadGroupLists()
     m_toDoTab->loadGroups();
     return true;
 }
-void MainWindow::applyTheme(const QString&) {}
+void MainWindow::applyTheme(const QString& themeName)
+{
+    m_theme->apply(themeName);
+}
 void MainWindow::writeDefaultThemeFiles() {}
 bool MainWindow::applyStartupLock()
 {

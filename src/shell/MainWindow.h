@@ -33,6 +33,10 @@ class OptionsTab;
 class SectionTab;
 } // namespace brivane::ui
 
+namespace brivane::themes::widgets {
+class ThemeController;
+}
+
 namespace brivane::shell {
 
 class AccessController;
@@ -189,6 +193,7 @@ private:
     SpecialMenu* m_specialMenu = nullptr;
     AccessController* m_access = nullptr;
     store::widgets::MigrationNotice* m_migration = nullptr;
+    themes::widgets::ThemeController* m_theme = nullptr;
 
     QTimer* m_timerOrologio = nullptr;
     QTimer* m_timerControlloOrario = nullptr;

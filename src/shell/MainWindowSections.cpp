@@ -31,6 +31,7 @@
 #include "agenda/widgets/AgendaController.h"
 #include "contacts/widgets/ContactsController.h"
 #include "shell/DesktopCommands.h"
+#include "themes/widgets/ThemeController.h"
 #include "reminders/widgets/ReminderController.h"
 #include "agenda/widgets/TaskListTab.h"
 #include "agenda/widgets/TodayTab.h"
@@ -103,6 +104,12 @@ void MainWindow::buildWindow()
     m_topBar->migrationButton()->hide();
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
+    m_theme = new themes::widgets::ThemeController(
+        {this, m_tabs, m_topBar, m_tray->menu(), [this] { return m_programFolder; }, [this] { return m_archiveFolder; },
+         [this] { return m_archive.database(); }, [this] { return m_settings; }, [this] { loadSettings(); },
+         [this] { return unsavedFilePrompt(); }, [this] { terminate(); }, [this] { m_options->updateSoundLabel(); }},
+        this);
+    m_optionsTab->addBox(m_theme->optionsBox());
     connect(m_topBar, &TopBar::terminateClicked, this, &MainWindow::quit);
     connect(m_topBar, &TopBar::refreshAllClicked, this, &MainWindow::refreshAll);
     connect(m_topBar, &TopBar::iconizeClicked, this, &MainWindow::iconize);
@@ -289,8 +296,7 @@ void MainWindow::refreshAll()
     m_toDoTab->runSearch();
     runAlarmListQuery();
     m_notesTab->runSearch();
-    applyTheme(QStringLiteral("default"));
-    applyTheme(m_settings.themeName);
+    m_theme->reapply();
     m_agenda->refitGrids();
 }
 

@@ -26,6 +26,7 @@
 #include "agenda/widgets/CalendarMarker.h"
 #include "agenda/widgets/LitCalendar.h"
 #include "store/widgets/OptionsController.h"
+#include "themes/widgets/ThemeController.h"
 #include "store/widgets/OptionsTab.h"
 #include "ui/SectionTab.h"
 #include "reminders/widgets/PopupNotifier.h"
@@ -131,6 +132,7 @@ void MainWindow::loadSettings()
     }
     if (m_startupFinished)
         m_agenda->refreshToday();
+    m_theme->repaintSectionColors();
     m_optionsTab->setSoundControlsEnabled(store::soundonHasSound(m_settings.soundon));
 }
 

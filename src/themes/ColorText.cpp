@@ -90,6 +90,28 @@ QColor colorFromText(const QString& text, const QColor& fallback)
     return fromBgr(bits & 0xFFFFFF);
 }
 
+bool isColorText(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    for (const Named& named : fixedColors) {
+        if (trimmed.compare(QLatin1String(named.name), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    for (const SystemColor& system : systemColors) {
+        if (trimmed.compare(QLatin1String(system.name), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    if (trimmed.compare(QLatin1String("clNone"), Qt::CaseInsensitive) == 0
+        || trimmed.compare(QLatin1String("clDefault"), Qt::CaseInsensitive) == 0)
+        return true;
+    bool ok = false;
+    if (trimmed.startsWith(QLatin1Char('$')))
+        trimmed.mid(1).toLongLong(&ok, 16);
+    else
+        trimmed.toLongLong(&ok, 10);
+    return ok;
+}
+
 QString colorToText(const QColor& color)
 {
     const quint32 bgr = quint32(color.red()) | (quint32(color.green()) << 8) | (quint32(color.blue()) << 16);

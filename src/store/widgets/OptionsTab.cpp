@@ -116,6 +116,11 @@ OptionsTab::OptionsTab(QWidget* parent) : QWidget(parent)
     }
 }
 
+void OptionsTab::addBox(QWidget* box)
+{
+    addSection(box);
+}
+
 QWidget* OptionsTab::buildStartBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Start"));

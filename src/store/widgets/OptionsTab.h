@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QGridLayout;
+
 class QCheckBox;
 class QComboBox;
 class QFontComboBox;
@@ -29,6 +31,8 @@ public:
     // Wider than this, the page stays centred instead of stretching.
     static constexpr int kMaximumPageWidth = 900;
 
+    // Puts a box of another subsystem (the theme commands) among the tab's boxes.
+    void addBox(QWidget* box);
     explicit OptionsTab(QWidget* parent = nullptr);
 
     // Shows the record without raising any change signal.
