@@ -33,6 +33,10 @@
 #include "reminders/widgets/ReminderController.h"
 #include "agenda/widgets/TaskListTab.h"
 #include "agenda/widgets/TodayTab.h"
+#include "documents/widgets/DocumentsController.h"
+#include "documents/widgets/DocumentsEntry.h"
+#include "documents/widgets/DocumentsPage.h"
+#include "documents/widgets/ReportController.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -87,6 +91,14 @@ void MainWindow::buildWindow()
     m_optionsTab->setObjectName(QStringLiteral("TabSheetOptions"));
     m_tabs->addTab(m_optionsTab, QStringLiteral("Options"));
     m_tabs->setCurrentIndex(TabToday);
+    m_documents = new documents::widgets::DocumentsController(this, m_settings, m_agenda, m_contacts->tab(),
+                                                              m_toDoTab, this);
+    m_reports = new documents::widgets::ReportController(this, m_settings, m_agenda, m_contacts->tab(), m_toDoTab,
+                                                         this);
+    auto* documentsPage = new documents::widgets::DocumentsPage;
+    m_documents->attachPage(documentsPage);
+    documents::widgets::addDocumentsEntry(m_optionsTab->findChild<QWidget*>(QStringLiteral("Panel_special")),
+                                          documentsPage);
 
     auto* grip = new QSizeGrip(this);
     auto* layout = new QVBoxLayout(this);

@@ -17,6 +17,10 @@ public:
                             const QString& filter);
     static QString saveFile(QWidget* parent, const QString& caption, const QString& startFolder,
                             const QString& filter);
+    // The same, telling which file type was chosen. Scripted, the type is
+    // the one whose pattern matches the name's extension, else the first.
+    static QString saveFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                            const QString& filter, QString* selectedFilter);
 
     static void setScripted(bool scripted);
     static void setNextNames(const QList<QString>& names);
