@@ -10,6 +10,7 @@
 #include "ArchiveCareBench.h"
 #include "BookBench.h"
 #include "ThemeBench.h"
+#include "DocumentsBench.h"
 #include "Generator.h"
 #include "ResidentBench.h"
 #include "Timing.h"
@@ -363,6 +364,23 @@ int benchmark()
         << QString::number(idle.cpuPercent, 'f', 2) << " % of one core (target < 0.5 %), "
         << QString::number(idle.residentMiB, 'f', 1) << " MiB resident (target < 120 MiB)\n";
 
+    const bench::DocumentFigures documents = bench::measureDocuments(db, archive.filePath(), day.addDays(-182));
+    QList<Line> documentLines;
+    documentLines << Line{u"Daily plan of a year (365 days) on this archive"_s, documents.planLines,
+                          documents.yearPlan, 2000.0}
+                  << Line{u"Floor: the same Today statement for the 365 days through the SQLite C API"_s,
+                          documents.floorRows, documents.yearPlanFloor, std::nullopt}
+                  << Line{u"Laying out the contact report of 10,000 contacts"_s, documents.contactPages,
+                          documents.contactLayout, 2000.0}
+                  << Line{u"Floor: measuring the width of every cell of those contacts once"_s, 10000,
+                          documents.contactLayoutFloor, std::nullopt};
+    out << "\n";
+    printTable(documentLines);
+    out << "Daily plan / floor: " << QString::number(documents.yearPlan.median / documents.yearPlanFloor.median, 'f', 1)
+        << "x; contact layout / floor: "
+        << QString::number(documents.contactLayout.median / documents.contactLayoutFloor.median, 'f', 1) << "x\n";
+    out.flush();
+
     const bench::BookFigures book = bench::measureBook(home.path() + u"/book"_s);
     QList<Line> bookLines;
     bookLines << Line{u"Contact search keystroke, 50,000 contacts"_s, book.contactRows, book.contactKeystroke, 15.0}
@@ -404,7 +422,8 @@ int benchmark()
 
 int main(int argc, char* argv[])
 {
-    // The theme figures decode pictures and draw the default theme's preview.
+    // The theme figures decode pictures and draw the default theme's preview;
+    // the report layout measures text, which needs fonts, not a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

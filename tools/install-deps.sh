@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev
           qt6-multimedia-dev qt6-image-formats-plugins libgl1-mesa-dev
-          xvfb xauth sqlite3)
+          xvfb xauth sqlite3 poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -78,13 +78,14 @@ public:
     int listedCount() const { return m_listed; }
 
     QString dateColumnName() const;
+    // Binds the search of the list to a query prepared with statement(), so
+    // a copy of the list (a document, a report) reads the same rows.
+    void bind(QSqlQuery& query, const QString& text) const;
 
 protected:
     QString displayText(const QSqlRecord& row, int column) const override;
 
 private:
-    void bind(QSqlQuery& query, const QString& text) const;
-
     QString m_flag;
     int m_listed = 0;
 };

@@ -36,6 +36,8 @@
 #include "reminders/widgets/ReminderController.h"
 #include "agenda/widgets/TaskListTab.h"
 #include "agenda/widgets/TodayTab.h"
+#include "documents/widgets/DocumentsController.h"
+#include "documents/widgets/ReportController.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -85,6 +87,8 @@ MainWindow::~MainWindow()
     // The result sets go before the connection they were read from.
     m_agenda->clearResults();
     m_agenda->setDatabase(QSqlDatabase());
+    m_documents->setDatabase(QSqlDatabase());
+    m_reports->setDatabase(QSqlDatabase());
     m_toDoTab->clearResults();
     m_toDoTab->setDatabase(QSqlDatabase());
     m_contacts->clear();
@@ -282,6 +286,8 @@ bool MainWindow::openArchive()
     m_options->setDatabase(m_archive.database());
     m_options->setFolders(m_programFolder, m_defaultFolder, m_archiveFolder, m_sharedFolderInUse);
     m_agenda->setDatabase(m_archive.database());
+    m_documents->setDatabase(m_archive.database());
+    m_reports->setDatabase(m_archive.database());
     m_reminders->setDatabase(m_archive.database());
     m_contacts->setArchive(m_archive.database(), m_archiveFolder, m_programFolder);
     m_reminders->setProgramFolder(m_programFolder);

@@ -18,6 +18,11 @@ namespace brivane::notes::widgets {
 class NotesTab;
 }
 
+namespace brivane::documents::widgets {
+class DocumentsController;
+class ReportController;
+} // namespace brivane::documents::widgets
+
 namespace brivane::to_do::widgets {
 class ToDoTab;
 }
@@ -189,6 +194,8 @@ private:
     to_do::widgets::ToDoTab* m_toDoTab = nullptr;
     ui::OptionsTab* m_optionsTab = nullptr;
     ui::OptionsController* m_options = nullptr;
+    documents::widgets::DocumentsController* m_documents = nullptr;
+    documents::widgets::ReportController* m_reports = nullptr;
     platform::TrayIcon* m_tray = nullptr;
     SpecialMenu* m_specialMenu = nullptr;
     AccessController* m_access = nullptr;

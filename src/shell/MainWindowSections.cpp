@@ -35,6 +35,10 @@
 #include "reminders/widgets/ReminderController.h"
 #include "agenda/widgets/TaskListTab.h"
 #include "agenda/widgets/TodayTab.h"
+#include "documents/widgets/DocumentsController.h"
+#include "documents/widgets/DocumentsEntry.h"
+#include "documents/widgets/DocumentsPage.h"
+#include "documents/widgets/ReportController.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -89,6 +93,10 @@ void MainWindow::buildWindow()
     m_optionsTab->setObjectName(QStringLiteral("TabSheetOptions"));
     m_tabs->addTab(m_optionsTab, QStringLiteral("Options"));
     m_tabs->setCurrentIndex(TabToday);
+    m_documents = new documents::widgets::DocumentsController(this, m_settings, m_agenda, m_contacts->tab(),
+                                                              m_toDoTab, this);
+    m_reports = new documents::widgets::ReportController(this, m_settings, m_agenda, m_contacts->tab(), m_toDoTab,
+                                                         this);
 
     auto* grip = new QSizeGrip(this);
     auto* layout = new QVBoxLayout(this);
@@ -251,6 +259,12 @@ void MainWindow::buildOptions()
     window.collectFullSave = [this](store::SettingsRecord record) { return m_specialMenu->collectFullSave(record); };
     m_options = new ui::OptionsController(this, m_optionsTab, m_settings, window, this);
     buildArchiveCare();
+    auto* documentsPage = new documents::widgets::DocumentsPage;
+    m_documents->attachPage(documentsPage);
+    documents::widgets::addDocumentsEntry(
+        m_specialMenu->addCommand(QStringLiteral("SpeedButton_Documents"), QStringLiteral("Documents"),
+                                  QStringLiteral("Day plans, task lists, contacts and to-do list as documents")),
+        documentsPage);
     connect(m_options, &ui::OptionsController::settingsWritten, this, &MainWindow::loadSettings);
     connect(m_options, &ui::OptionsController::dateFormatsChanged, this, [this] {
         m_agenda->runList(AgendaController::OneShot);

@@ -853,8 +853,11 @@ void ContactDialogTest::hintAndPrint()
     platform::Shell::clearOpened();
     platform::FileDialog::setNextNames({pdf});
     press(modify, u"SpeedButtonPrintContact"_s);
+    auto* menu = modify->findChild<QMenu*>(u"PopupMenuPrint"_s);
+    QVERIFY(menu);
+    menu->findChild<QAction*>(u"MenuItem_SavePdf"_s)->trigger();
     QVERIFY(QFileInfo(pdf).size() > 0);
-    QCOMPARE(platform::Shell::opened(), QList<QUrl>{QUrl::fromLocalFile(pdf)});
+    QVERIFY(platform::Shell::opened().isEmpty());
     QVERIFY(modify->isVisible());
 }
 

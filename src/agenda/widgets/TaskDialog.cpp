@@ -8,6 +8,7 @@
 #include "agenda/widgets/DateChooser.h"
 #include "agenda/widgets/DialogChrome.h"
 #include "agenda/widgets/TaskDialogTexts.h"
+#include "documents/widgets/PrintPath.h"
 #include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "platform/widgets/FileDialog.h"
@@ -337,16 +338,12 @@ void TaskDialog::showHelp()
     platform::MessageBox::information(this, TaskDialogTexts::of(m_kind, m_mode).help);
 }
 
-// A picture of the dialog on a PDF page, opened with the desktop's viewer,
-// which prints it.
+// A picture of the dialog, through the print menu.
 void TaskDialog::print()
 {
-    const QString file = platform::FileDialog::saveFile(
-        this, u"Print"_s, platform::Shell::desktopFolder() + u"/task.pdf"_s, u"PDF (*.pdf)"_s);
-    if (file.isEmpty())
-        return;
-    ui::writePicturePdf(file, grab());
-    platform::Shell::openPath(file);
+    documents::widgets::popupPrintMenu(m_form.print, [this] {
+        return documents::picturePrintable(u"task"_s, grab().toImage());
+    });
 }
 
 // ---- saving -----------------------------------------------------------------

@@ -62,7 +62,6 @@ TaskListTab::TaskListTab(TaskListQuery* query, QWidget* parent)
     m_print = addButton(names("SpeedButtonDupliShot", "SpeedButtonDupliYear", "SpeedButtonDupliMonth",
                               "SpeedButtonDupliWeek"),
                         QStringLiteral("Print "), QStringLiteral("Print"));
-    m_print->hide(); // printed reports come with the report engine
     m_order = addButton(names("SpeedButtonOrderShot", "SpeedButtonOrderYear", "SpeedButtonOrderMonth",
                               "SpeedButtonorderWeek"),
                         QStringLiteral("Order"), QStringLiteral("Order"));

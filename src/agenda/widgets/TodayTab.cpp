@@ -98,6 +98,8 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     m_delete = button(QStringLiteral("SpeedButtonDelToday"), QStringLiteral("Delete "), QStringLiteral("Delete"));
     m_origin = button(QStringLiteral("SpeedButtonFollowToday"), QStringLiteral("Origin"), QStringLiteral("Origin"));
     m_attach = button(QStringLiteral("SpeedButtonAllegatoToday"), QStringLiteral("Attach"), QStringLiteral("Attach"));
+    m_print = button(QStringLiteral("SpeedButtonPrintToday"), QStringLiteral("Print"), QStringLiteral("Print"));
+    m_export = button(QStringLiteral("SpeedButtonEportToday"), QStringLiteral("Export"), QStringLiteral("Export"));
     m_sideButton = button(QStringLiteral("SpeedButtonClendarioLato"), QStringLiteral("Show Calendar & Information "),
                           QStringLiteral("Calendar"));
     m_sideButton->setCheckable(true);
@@ -132,7 +134,7 @@ TodayTab::TodayTab(agenda::TodayQuery* model, QWidget* parent) : QWidget(parent)
     top->addWidget(help);
     auto* commands = new QHBoxLayout;
     commands->setSpacing(2);
-    for (QToolButton* b : {insert, m_check, m_modify, m_delete, m_origin, m_attach})
+    for (QToolButton* b : {insert, m_check, m_modify, m_delete, m_origin, m_attach, m_print, m_export})
         commands->addWidget(b);
     commands->addStretch();
 
@@ -475,7 +477,7 @@ void TodayTab::afterRefresh(const QDate& today)
     const bool viewingToday = viewedDate() == today;
     m_picker->setStyleSheet(viewingToday ? QStringLiteral("QDateEdit { background: white; }")
                                          : QStringLiteral("QDateEdit { background: palette(button); }"));
-    for (QToolButton* b : {m_check, m_modify, m_delete, m_origin})
+    for (QToolButton* b : {m_check, m_modify, m_delete, m_origin, m_print, m_export})
         b->setEnabled(rows > 0);
     m_today->setEnabled(!viewingToday);
     m_todaySmall->setEnabled(!viewingToday);

@@ -118,6 +118,8 @@ private:
     QToolButton* m_delete;
     QToolButton* m_origin;
     QToolButton* m_attach;
+    QToolButton* m_print;
+    QToolButton* m_export;
     QMenu* m_attachMenu;
     QHash<QChar, QLabel*> m_counts;
     sky::widgets::SkyStrip* m_sky;

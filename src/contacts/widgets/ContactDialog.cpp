@@ -9,6 +9,7 @@
 #include "agenda/widgets/TaskDialog.h"
 #include "contacts/ContactWriter.h"
 #include "contacts/GroupRegister.h"
+#include "documents/widgets/PrintPath.h"
 #include "platform/Shell.h"
 #include "platform/widgets/FileDialog.h"
 #include "platform/widgets/MessageBox.h"
@@ -518,19 +519,12 @@ void ContactDialog::showHelp()
     MessageBox::information(this, ContactDialogTexts::of(m_mode).help);
 }
 
-// A picture of the dialog on a PDF page, opened with the desktop's viewer,
-// which prints it.
+// A picture of the dialog, through the print menu.
 void ContactDialog::print()
 {
-    const QString file = platform::FileDialog::saveFile(
-        this, u"Print"_s, platform::Shell::desktopFolder() + u"/contact.pdf"_s, u"PDF (*.pdf)"_s);
-    if (file.isEmpty())
-        return;
-    if (!ui::writePicturePdf(file, grab())) {
-        MessageBox::warning(this, u"The file \""_s + file + u"\" cannot be written."_s);
-        return;
-    }
-    platform::Shell::openPath(file);
+    documents::widgets::popupPrintMenu(m_form.print, [this] {
+        return documents::picturePrintable(u"contact"_s, grab().toImage());
+    });
 }
 
 Contact ContactDialog::contact() const

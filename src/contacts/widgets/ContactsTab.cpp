@@ -220,7 +220,6 @@ void ContactsTab::connectControls()
             Q_EMIT importRequested();
     });
     connect(m_export, &QToolButton::clicked, this, &ContactsTab::exportRequested);
-    connect(m_print, &QToolButton::clicked, this, [this] { Q_EMIT printRequested(true); });
     connect(m_order, &QToolButton::clicked, this, [this] { popupMenu(m_orderMenu, m_order); });
     connect(m_dial, &QToolButton::clicked, this, &ContactsTab::dial);
     connect(m_mail, &QToolButton::clicked, this, &ContactsTab::sendMail);

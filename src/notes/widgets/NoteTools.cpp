@@ -7,6 +7,7 @@
 #include "notes/NoteText.h"
 #include "notes/TextExport.h"
 #include "notes/TextImport.h"
+#include "documents/widgets/PrintPath.h"
 #include "platform/Shell.h"
 #include "platform/widgets/FileDialog.h"
 #include "platform/widgets/MessageBox.h"
@@ -49,36 +50,6 @@ QString fileNameFrom(const QString& title, const QString& fallback)
     QString name = title.trimmed();
     name.replace(u'/', u'_').replace(u'\\', u'_');
     return name.isEmpty() ? fallback : name;
-}
-
-QString askPdfFile(QWidget* parent, const QString& proposedName)
-{
-    return platform::FileDialog::saveFile(
-        parent, u"Print"_s, QDir(platform::Shell::desktopFolder()).filePath(proposedName + u".pdf"_s),
-        u"PDF (*.pdf)"_s);
-}
-
-// Writes a PDF file in one go (an older file of the name stays until the new
-// one is complete) and opens it with the desktop's viewer, which prints it.
-void writePdfAndOpen(QWidget* parent, const QString& file, const QString& title,
-                     const std::function<void(QPdfWriter&)>& paint)
-{
-    QSaveFile out(file);
-    bool ok = out.open(QIODevice::WriteOnly);
-    if (ok) {
-        BusyCursor busy;
-        QPdfWriter writer(&out);
-        writer.setTitle(title);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        paint(writer);
-    }
-    ok = ok && out.commit();
-    if (!ok) {
-        MessageBox::warning(parent, u"I can not write \""_s + QDir::toNativeSeparators(file) + u"\": "_s +
-                                        out.errorString());
-        return;
-    }
-    platform::Shell::openPath(file);
 }
 
 } // namespace
@@ -146,31 +117,18 @@ void exportNoteText(QWidget* parent, const QString& title, const QString& stored
 
 void printNoteText(QWidget* parent, const QString& title, const QString& plainText, const QFont& font)
 {
-    const QString file = askPdfFile(parent, fileNameFrom(title, u"note"_s));
-    if (file.isEmpty())
-        return;
-    writePdfAndOpen(parent, file, title, [&](QPdfWriter& writer) {
-        // Each text line starts a printed line, in the editor's font.
-        QTextDocument document;
-        document.setDefaultFont(font);
-        document.setPlainText(plainText);
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        document.print(&writer);
+    // Each text line starts a printed line, in the editor's font.
+    auto* anchor = parent->findChild<QWidget*>(u"SpeedButtonPrintNote"_s);
+    documents::widgets::popupPrintMenu(anchor ? anchor : parent, [=] {
+        return documents::textPrintable(fileNameFrom(title, u"note"_s), plainText, font);
     });
 }
 
 void printPicture(QWidget* parent, const QString& proposedName, const QPixmap& picture)
 {
-    const QString file = askPdfFile(parent, proposedName);
-    if (file.isEmpty())
-        return;
-    writePdfAndOpen(parent, file, proposedName, [&](QPdfWriter& writer) {
-        writer.setResolution(150);
-        QPainter painter(&writer);
-        const QSize size = picture.size()
-                               .scaled(painter.viewport().size(), Qt::KeepAspectRatio)
-                               .boundedTo(picture.size() * 2);
-        painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
+    auto* anchor = parent->findChild<QWidget*>(u"SpeedButtonPrint"_s);
+    documents::widgets::popupPrintMenu(anchor ? anchor : parent, [=] {
+        return documents::picturePrintable(proposedName, picture.toImage());
     });
 }
 

@@ -24,8 +24,7 @@ std::optional<qint64> importTextFile(QWidget* parent, const QSqlDatabase& db);
 // Asks for a file name (the title proposed) and writes the text there.
 void exportNoteText(QWidget* parent, const QString& title, const QString& storedText);
 
-// Prints by writing a PDF file the user names and opening it with the
-// desktop's viewer, which prints it.
+// Print through the print menu: preview, printer or PDF file.
 void printNoteText(QWidget* parent, const QString& title, const QString& plainText, const QFont& font);
 void printPicture(QWidget* parent, const QString& proposedName, const QPixmap& picture);
 

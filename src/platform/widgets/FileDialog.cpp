@@ -3,6 +3,7 @@
 #include "platform/SaveName.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace brivane::platform {
 
@@ -56,6 +57,24 @@ QString FileDialog::saveFile(QWidget* parent, const QString& caption, const QStr
     QString selected = firstFilter(filter);
     name = QFileDialog::getSaveFileName(parent, caption, startFolder, filter, &selected);
     return withTypeExtension(name, selected);
+}
+
+QString FileDialog::saveFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                             const QString& filter, QString* selectedFilter)
+{
+    QString name;
+    if (takeScripted(name)) {
+        const QStringList types = filter.split(QStringLiteral(";;"));
+        QString chosen = types.value(0);
+        const QString suffix = QStringLiteral("*.") + QFileInfo(name).suffix();
+        for (const QString& type : types)
+            if (!QFileInfo(name).suffix().isEmpty() && type.contains(suffix, Qt::CaseInsensitive))
+                chosen = type;
+        if (selectedFilter)
+            *selectedFilter = chosen;
+        return name;
+    }
+    return QFileDialog::getSaveFileName(parent, caption, startFolder, filter, selectedFilter);
 }
 
 } // namespace brivane::platform

@@ -18,6 +18,10 @@ public:
     // The chosen type's extension is added to a name typed without one.
     static QString saveFile(QWidget* parent, const QString& caption, const QString& startFolder,
                             const QString& filter);
+    // The same, telling which file type was chosen. Scripted, the type is
+    // the one whose pattern matches the name's extension, else the first.
+    static QString saveFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                            const QString& filter, QString* selectedFilter);
 
     static void setScripted(bool scripted);
     static void setNextNames(const QList<QString>& names);

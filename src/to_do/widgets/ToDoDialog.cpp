@@ -3,6 +3,7 @@
 #include "agenda/AttachmentPath.h"
 #include "agenda/widgets/DialogChrome.h"
 #include "contacts/Groups.h"
+#include "documents/widgets/PrintPath.h"
 #include "platform/Shell.h"
 #include "platform/widgets/FileDialog.h"
 #include "platform/widgets/MessageBox.h"
@@ -185,19 +186,12 @@ void ToDoDialog::setAttachmentPicked(const QString& path)
     ui::putPickedAttachment(this, m_form.attachment, path, m_setup.programFolder);
 }
 
-// A picture of the dialog on a PDF page, opened with the desktop's viewer,
-// which prints it.
+// A picture of the dialog, through the print menu.
 void ToDoDialog::print()
 {
-    const QString file = platform::FileDialog::saveFile(
-        this, u"Print"_s, platform::Shell::desktopFolder() + u"/to-do.pdf"_s, u"PDF (*.pdf)"_s);
-    if (file.isEmpty())
-        return;
-    if (!ui::writePicturePdf(file, grab())) {
-        platform::MessageBox::warning(this, u"Cannot write \""_s + file + u"\"."_s);
-        return;
-    }
-    platform::Shell::openPath(file);
+    documents::widgets::popupPrintMenu(m_form.print, [this] {
+        return documents::picturePrintable(u"to-do"_s, grab().toImage());
+    });
 }
 
 // ---- saving -----------------------------------------------------------------
