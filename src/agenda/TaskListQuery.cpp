@@ -5,6 +5,7 @@
 #include "agenda/DoneState.h"
 #include "agenda/ErrorReport.h"
 #include "agenda/TextSearch.h"
+#include "store/EngineRead.h"
 #include "store/SqlDate.h"
 
 #include <QColor>
@@ -32,9 +33,26 @@ QVariant colourOf(quint8 colour)
     }
 }
 
+// The values of a list statement's placeholders, its page start included.
+std::function<QVariant(const QString&)> valueOf(const QList<QPair<QString, QVariant>>& values, int offset)
+{
+    return [values, offset](const QString& name) -> QVariant {
+        if (name == QLatin1String(":limit"))
+            return TaskListQuery::kPageSize;
+        if (name == QLatin1String(":offset"))
+            return offset;
+        for (const auto& [key, value] : values) {
+            if (key == name)
+                return value;
+        }
+        return {};
+    };
+}
+
 QString keyStatementOf(QString text, const QString& columns)
 {
-    return text.replace(QLatin1String("SELECT * FROM"), QLatin1String("SELECT ") + columns + QLatin1String(" FROM"));
+    return text.replace(QLatin1String("SELECT * FROM"),
+                        QLatin1String("SELECT ") + columns + QLatin1String(" FROM"));
 }
 
 } // namespace
@@ -44,12 +62,12 @@ TaskQueryModel::TaskQueryModel(QStringList displayColumns, QObject* parent)
 {
 }
 
-void TaskQueryModel::takeFields(const QSqlQuery& query)
+void TaskQueryModel::takeFields(const QSqlRecord& fields)
 {
-    m_fields = query.record();
+    m_fields = fields;
 }
 
-QList<TaskQueryModel::Row> TaskQueryModel::readRows(QSqlQuery& query) const
+QList<TaskQueryModel::Row> TaskQueryModel::readRows(QList<QList<QVariant>> values) const
 {
     const int columns = m_fields.count();
     const int sospeso = fieldIndex("sospeso");
@@ -57,23 +75,26 @@ QList<TaskQueryModel::Row> TaskQueryModel::readRows(QSqlQuery& query) const
     const int flag = fieldIndex("flag");
     const int note = fieldIndex("note");
     QList<Row> rows;
-    while (query.next()) {
+    rows.reserve(values.size());
+    for (QList<QVariant>& read : values) {
         Row row;
-        row.values.reserve(columns);
-        for (int column = 0; column < columns; ++column)
-            row.values << query.value(column);
-        const auto text = [&row](int column) { return column >= 0 ? row.values.at(column).toString() : QString(); };
+        row.values = std::move(read);
+        row.values.resize(columns);
+        const auto text = [&row](int column) {
+            return column >= 0 ? row.values.at(column).toString() : QString();
+        };
         if (text(sospeso) == QLatin1String("Y")) {
             row.colour = Suspended;
         } else if (text(flag) == QLatin1String("O")) {
             const QString option = text(dayofweek);
-            row.colour = option == QLatin1String("T") ? EveryDay : option == QLatin1String("X") ? DeleteAfter : Plain;
+            row.colour = option == QLatin1String("T")   ? EveryDay
+                         : option == QLatin1String("X") ? DeleteAfter
+                                                        : Plain;
         }
         row.hasNote = !text(note).trimmed().isEmpty();
         row.struck = isStruck(row.values);
         rows << std::move(row);
     }
-    query.finish();
     return rows;
 }
 
@@ -218,23 +239,24 @@ QString TaskListQuery::statement() const
     const QString search = caseInsensitiveLike(field, QStringLiteral(":search"), searchText);
     const QString direction = descending ? QStringLiteral(" DESC") : QString();
     if (m_flag == QLatin1String("Y")) {
-        return QStringLiteral("SELECT * FROM BRarc66 WHERE flag = 'Y' AND ")
-               + (month > 0 ? QStringLiteral("CAST(strftime('%m', datefull) AS INTEGER) = :month AND ") : QString())
-               + search + QStringLiteral(" ORDER BY data") + direction + QStringLiteral(",orario,orario2,id");
+        return QStringLiteral("SELECT * FROM BRarc66 WHERE flag = 'Y' AND ") +
+               (month > 0 ? QStringLiteral("CAST(strftime('%m', datefull) AS INTEGER) = :month AND ")
+                          : QString()) +
+               search + QStringLiteral(" ORDER BY data") + direction + QStringLiteral(",orario,orario2,id");
     }
     if (m_flag == QLatin1String("M")) {
-        return QStringLiteral("SELECT * FROM BRarc66 WHERE flag = 'M' AND ") + search
-               + QStringLiteral(" ORDER BY dayofmonth") + direction + QStringLiteral(",orario,orario2,id");
+        return QStringLiteral("SELECT * FROM BRarc66 WHERE flag = 'M' AND ") + search +
+               QStringLiteral(" ORDER BY dayofmonth") + direction + QStringLiteral(",orario,orario2,id");
     }
     if (m_flag == QLatin1String("W")) {
-        return QStringLiteral("SELECT * FROM BRarc66 WHERE flag = 'W' AND ")
-               + caseInsensitiveLike(QStringLiteral("dayofweek"), QStringLiteral(":weekday"), weekday) + QStringLiteral(" AND ")
-               + search + QStringLiteral(" ORDER BY dayindex") + direction
-               + QStringLiteral(",dayofweek,orario,orario2,id");
+        return QStringLiteral("SELECT * FROM BRarc66 WHERE flag = 'W' AND ") +
+               caseInsensitiveLike(QStringLiteral("dayofweek"), QStringLiteral(":weekday"), weekday) +
+               QStringLiteral(" AND ") + search + QStringLiteral(" ORDER BY dayindex") + direction +
+               QStringLiteral(",dayofweek,orario,orario2,id");
     }
-    return QStringLiteral("SELECT * FROM BRarc66 WHERE flag = 'O' AND ") + search
-           + (periodOn ? QStringLiteral("\nAND (datefull BETWEEN :a1 and :a2)") : QString())
-           + QStringLiteral("\n ORDER BY datefull") + direction + QStringLiteral(",orario,orario2,id");
+    return QStringLiteral("SELECT * FROM BRarc66 WHERE flag = 'O' AND ") + search +
+           (periodOn ? QStringLiteral("\nAND (datefull BETWEEN :a1 and :a2)") : QString()) +
+           QStringLiteral("\n ORDER BY datefull") + direction + QStringLiteral(",orario,orario2,id");
 }
 
 QString TaskListQuery::countStatement() const
@@ -254,11 +276,13 @@ QString TaskListQuery::keysStatement() const
 QList<QPair<QString, QVariant>> TaskListQuery::bindings(const QString& text) const
 {
     QList<QPair<QString, QVariant>> values;
-    values.append({QStringLiteral(":search"), QString(QStringLiteral("%") + searchText + QStringLiteral("%"))});
+    values.append(
+        {QStringLiteral(":search"), QString(QStringLiteral("%") + searchText + QStringLiteral("%"))});
     if (text.contains(QLatin1String(":month")))
         values.append({QStringLiteral(":month"), month});
     if (text.contains(QLatin1String(":weekday")))
-        values.append({QStringLiteral(":weekday"), QString(QStringLiteral("%") + weekday + QStringLiteral("%"))});
+        values.append(
+            {QStringLiteral(":weekday"), QString(QStringLiteral("%") + weekday + QStringLiteral("%"))});
     if (text.contains(QLatin1String(":a1"))) {
         values.append({QStringLiteral(":a1"), store::toSqlDate(qMin(periodFrom, periodTo))});
         values.append({QStringLiteral(":a2"), store::toSqlDate(qMax(periodFrom, periodTo))});
@@ -294,18 +318,18 @@ bool TaskListQuery::run(const QSqlDatabase& db, QString* error)
     m_bindings = values;
     m_pages.clear();
     m_pageOrder.clear();
-    QSqlQuery first(db);
-    first.setForwardOnly(true);
-    if (!first.prepare(m_statement + QStringLiteral("\nLIMIT :limit OFFSET 0")))
-        return fail(first);
-    for (const auto& [name, value] : values)
-        first.bindValue(name, value);
-    first.bindValue(QStringLiteral(":limit"), kPageSize);
-    if (!first.exec())
-        return fail(first);
-    takeFields(first);
+    store::EngineRows first;
+    QString readError;
+    if (!store::readEngineRows(db, m_statement + QStringLiteral("\nLIMIT :limit OFFSET 0"),
+                               valueOf(values, 0), first, &readError)) {
+        reportError(error, readError);
+        m_listed = 0;
+        clear();
+        return false;
+    }
+    takeFields(first.fields);
     m_datefullColumn = fieldIndex("datefull");
-    QList<Row> rows = readRows(first);
+    QList<Row> rows = readRows(std::move(first.rows));
     const QSqlRecord fields = record();
     // A page shorter than the count means rows went away in between.
     m_listed = rows.size() < kPageSize ? int(rows.size()) : listed;
@@ -317,21 +341,14 @@ bool TaskListQuery::run(const QSqlDatabase& db, QString* error)
 
 bool TaskListQuery::readPage(int page, QString* error) const
 {
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    if (!query.prepare(m_statement + QStringLiteral("\nLIMIT :limit OFFSET :offset"))) {
-        reportError(error, query.lastError());
+    store::EngineRows read;
+    QString readError;
+    if (!store::readEngineRows(m_db, m_statement + QStringLiteral("\nLIMIT :limit OFFSET :offset"),
+                               valueOf(m_bindings, page * kPageSize), read, &readError)) {
+        reportError(error, readError);
         return false;
     }
-    for (const auto& [name, value] : m_bindings)
-        query.bindValue(name, value);
-    query.bindValue(QStringLiteral(":limit"), kPageSize);
-    query.bindValue(QStringLiteral(":offset"), page * kPageSize);
-    if (!query.exec()) {
-        reportError(error, query.lastError());
-        return false;
-    }
-    m_pages.insert(page, readRows(query));
+    m_pages.insert(page, readRows(std::move(read.rows)));
     m_pageOrder.removeAll(page);
     m_pageOrder << page;
     // The first page stays; the oldest other pages go.
@@ -406,14 +423,17 @@ bool TodayQuery::run(const QSqlDatabase& db, const QDate& day, bool showSuspende
 {
     m_day = day;
     m_dayText = store::toSqlDate(day);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!selectDay(query, todayStatement(showSuspended), day, error)) {
+    const QString statement = todayStatement(showSuspended);
+    store::EngineRows read;
+    QString readError;
+    const auto parameter = [&day](const QString& name) { return dayParameter(name, day); };
+    if (!store::readEngineRows(db, statement, parameter, read, &readError)) {
+        reportError(error, readError);
         clear();
         return false;
     }
-    takeFields(query);
-    QList<Row> rows = readRows(query);
+    takeFields(read.fields);
+    QList<Row> rows = readRows(std::move(read.rows));
     const int count = int(rows.size());
     resetWith(record(), std::move(rows), count);
     return true;

@@ -38,7 +38,8 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role = Qt::EditRole) override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
 
 protected:
     // A row as read, with what its look depends on worked out once.
@@ -50,11 +51,9 @@ protected:
         bool hasNote = false;
     };
 
-    // Takes the columns of an executed query as the model's columns.
-    void takeFields(const QSqlQuery& query);
-    // Reads the remaining rows of an executed query as plain values and
-    // finishes it.
-    QList<Row> readRows(QSqlQuery& query) const;
+    void takeFields(const QSqlRecord& fields);
+    // The rows as read, with their look worked out.
+    QList<Row> readRows(QList<QList<QVariant>> values) const;
     virtual bool isStruck(const QList<QVariant>& values) const;
     int fieldIndex(const char* name) const { return m_fields.indexOf(QLatin1String(name)); }
 
