@@ -1,5 +1,8 @@
 #include "BookBench.h"
 
+#include "Floor.h"
+#include "Paired.h"
+
 #include "contacts/ContactQuery.h"
 #include "contacts/CsvExport.h"
 #include "contacts/CsvImport.h"
@@ -86,11 +89,29 @@ BookFigures measureBook(const QString& folder)
     contacts::ContactQuery query;
     const QStringList typed = {QStringLiteral("r"), QStringLiteral("ro"), QStringLiteral("ros"), QStringLiteral("ross")};
     int next = 0;
-    figures.contactKeystroke = measure(4, 41, [&] {
-        query.search.text = typed[next++ % typed.size()];
-        query.run(db);
-        figures.contactRows = query.rowCount();
-    });
+    int floorNext = 0;
+    measurePaired(
+        4, 41,
+        [&] {
+            query.search.text = typed[next++ % typed.size()];
+            query.run(db);
+            figures.contactRows = query.rowCount();
+        },
+        [&] {
+            contacts::ContactSearch search;
+            search.text = typed[floorNext++ % typed.size()];
+            const QString page = search.statement() + QStringLiteral("\nLIMIT :limit OFFSET 0");
+            const auto values = boundValuesOf(
+                page,
+                [&](QSqlQuery& bound) {
+                    search.bind(bound);
+                    bound.bindValue(QStringLiteral(":limit"), contacts::ContactQuery::kPageSize);
+                },
+                db);
+            runOnEngine(db, search.countStatement(), values);
+            runOnEngine(db, page, values);
+        },
+        &figures.contactKeystroke, &figures.contactFloor);
     query.clearResult();
 
     QList<qint64> keys;
@@ -122,12 +143,22 @@ BookFigures measureBook(const QString& folder)
         notes::NoteListModel list;
         const QStringList words = {QStringLiteral("g"), QStringLiteral("ga"), QStringLiteral("gar"), QStringLiteral("gard")};
         next = 0;
-        figures.noteKeystroke = measure(4, 41, [&] {
-            notes::NoteSearch search;
-            search.text = words[next++ % words.size()];
-            list.run(notes, search);
-            figures.noteRows = list.rowCount();
-        });
+        int floorNext = 0;
+        measurePaired(
+            4, 41,
+            [&] {
+                notes::NoteSearch search;
+                search.text = words[next++ % words.size()];
+                list.run(notes, search);
+                figures.noteRows = list.rowCount();
+            },
+            [&] {
+                notes::NoteSearch search;
+                search.text = words[floorNext++ % words.size()];
+                const QVariantMap values = search.bindings();
+                runOnEngine(notes, search.statement(), [&values](const QString& name) { return values.value(name); });
+            },
+            &figures.noteKeystroke, &figures.noteFloor);
         const notes::NoteStore store(notes);
         const qint64 big = store.insertImported(QStringLiteral("big"), QString(1024 * 1024, QLatin1Char('x')));
         figures.bigNoteRead = measure(2, 21, [&] { store.text(big); });

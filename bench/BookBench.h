@@ -12,11 +12,13 @@ namespace brivane::bench {
 struct BookFigures
 {
     Summary contactKeystroke;
+    Summary contactFloor;
     int contactRows = 0;
     Summary csvExport;
     Summary csvImport;
     int imported = 0;
     Summary noteKeystroke;
+    Summary noteFloor;
     int noteRows = 0;
     Summary bigNoteRead;
 };

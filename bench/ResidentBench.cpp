@@ -13,29 +13,6 @@
 
 namespace brivane::bench {
 
-Summary timeListKeystroke(const QSqlDatabase& db, int* rows)
-{
-    agenda::TaskListQuery list(QStringLiteral("O"));
-    list.dateFormat = QStringLiteral("dddd d mmmm yyyy");
-    // Each run types one more letter, as a user does.
-    const QStringList typed = {QStringLiteral("c"), QStringLiteral("ca"), QStringLiteral("cal"), QStringLiteral("call")};
-    int next = 0;
-    return measure(4, 41, [&] {
-        list.searchText = typed[next++ % typed.size()];
-        list.run(db);
-        *rows = list.rowCount();
-    });
-}
-
-Summary timeTodayView(const QSqlDatabase& db, const QDate& day, int* rows)
-{
-    agenda::TodayQuery today;
-    return measure(5, 51, [&] {
-        today.run(db, day, false);
-        *rows = today.rowCount();
-    });
-}
-
 Summary timeAlarmTick()
 {
     const QDate day(2025, 7, 15);

@@ -8,10 +8,6 @@
 
 namespace brivane::bench {
 
-// Re-running the one-shot list after a keystroke in its search field.
-Summary timeListKeystroke(const QSqlDatabase& db, int* rows);
-// Opening the Today view: its query run into the list model.
-Summary timeTodayView(const QSqlDatabase& db, const QDate& day, int* rows);
 // One alarm clock tick over an alarm list of 1,000 tasks.
 Summary timeAlarmTick();
 

@@ -143,11 +143,12 @@ QString calendarStatement(DayClauses clauses, bool showSuspended)
     return joinLines(lines);
 }
 
-void bindDay(QSqlQuery& query, const QDate& day, const QLocale& locale)
+namespace {
+
+QList<std::pair<QString, QString>> dayParameters(const QDate& day, const QLocale& locale)
 {
-    const QString text = query.lastQuery();
     const DayPieces pieces = DayPieces::of(day, locale);
-    const std::pair<QString, QString> values[] = {
+    return {
         {u":datefull"_s, store::toSqlDate(day)},
         {u":dd"_s, pieces.dd},
         {u":dayname"_s, pieces.dayName},
@@ -156,10 +157,26 @@ void bindDay(QSqlQuery& query, const QDate& day, const QLocale& locale)
         {u":xw"_s, pieces.xw},
         {u":xy"_s, pieces.xy},
     };
-    for (const auto& [name, value] : values) {
+}
+
+} // namespace
+
+void bindDay(QSqlQuery& query, const QDate& day, const QLocale& locale)
+{
+    const QString text = query.lastQuery();
+    for (const auto& [name, value] : dayParameters(day, locale)) {
         if (hasPlaceholder(text, name))
             query.bindValue(name, value);
     }
+}
+
+QVariant dayParameter(const QString& name, const QDate& day, const QLocale& locale)
+{
+    for (const auto& [key, value] : dayParameters(day, locale)) {
+        if (key == name)
+            return value;
+    }
+    return {};
 }
 
 bool selectDay(QSqlQuery& query, const QString& statement, const QDate& day, QString* error,

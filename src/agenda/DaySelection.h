@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QVariant>
+
 #include <QDate>
 #include <QFlags>
 #include <QLocale>
@@ -71,6 +73,9 @@ QString calendarStatement(DayClauses clauses, bool showSuspended);
 // Binds :datefull and the day pieces of `day` to a prepared day-selection
 // query; only the placeholders its text holds are bound.
 void bindDay(QSqlQuery& query, const QDate& day, const QLocale& locale = QLocale());
+// The value of one placeholder of the day-selection statements for `day`
+// (":datefull", ":dd", ...); an invalid QVariant for any other name.
+QVariant dayParameter(const QString& name, const QDate& day, const QLocale& locale = QLocale());
 
 // Prepares `statement` (unless the query was last prepared with it, so a
 // loop over dates prepares once), binds `day` and executes. Returns false

@@ -27,6 +27,12 @@ bool isDoneFor(const QDate& fatto, const QDate& day)
     return fatto.isValid() && fatto >= day;
 }
 
+bool isDoneForText(QStringView fatto, QStringView day)
+{
+    const QStringView date = fatto.left(10);
+    return date >= day && QDate::fromString(date, u"yyyy-MM-dd").isValid();
+}
+
 DoneState toggledDone(const DoneState& current, const QDate& viewed)
 {
     if (current.ticked && isDoneFor(current.fatto, viewed))

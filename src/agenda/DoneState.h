@@ -28,6 +28,10 @@ DoneState notDone(const QDate& viewed);
 
 // Done for `day` when fatto >= day (calendar days); a missing fatto is not done.
 bool isDoneFor(const QDate& fatto, const QDate& day);
+// The same test on the stored text of `fatto` and the day as yyyy-MM-dd
+// text: stored dates compare as text, and only a text that would count as
+// done is checked for being a real date.
+bool isDoneForText(QStringView fatto, QStringView day);
 
 // The "Check" command for the viewed date: a task ticked for that date (or a
 // later one) is cleared to the undone date; anything else is ticked for it.

@@ -1,41 +1,80 @@
 #pragma once
 
+#include <QAbstractTableModel>
 #include <QDate>
-#include <QSqlDatabase>
 #include <QHash>
-#include <QSqlQueryModel>
+#include <QList>
+#include <QSqlDatabase>
 #include <QSqlRecord>
+#include <QStringList>
+
+class QSqlQuery;
 
 namespace brivane::agenda {
 
 // A task query as a model: the table's columns, then calculated display
-// columns that hold no stored value (named by the subclass).
-class TaskQueryModel : public QSqlQueryModel
+// columns that hold no stored value (named by the subclass). Rows are held
+// in memory as plain values, read by statements that run to their end, so
+// no read stays open while the list is shown (an open read would keep the
+// other machines of a shared archive from writing).
+class TaskQueryModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
     TaskQueryModel(QStringList displayColumns, QObject* parent);
 
+    // The columns of the result, without values.
+    QSqlRecord record() const { return m_fields; }
+    // One row as a record (empty when the row cannot be read).
+    QSqlRecord record(int row) const;
     int columnOf(const QString& name) const;
     qint64 keyAt(int row) const;
-    int rowOfKey(qint64 codimp) const;
+    virtual int rowOfKey(qint64 codimp) const;
+    // Forgets the result (before the connection closes).
+    void clear();
 
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role = Qt::EditRole) override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
 
 protected:
-    void fetchAllRows();
+    // A row as read, with what its look depends on worked out once.
+    struct Row
+    {
+        QList<QVariant> values;
+        quint8 colour = 0;
+        bool struck = false;
+        bool hasNote = false;
+    };
+
+    void takeFields(const QSqlRecord& fields);
+    // The rows as read, with their look worked out.
+    QList<Row> readRows(QList<QList<QVariant>> values) const;
+    virtual bool isStruck(const QList<QVariant>& values) const;
+    int fieldIndex(const char* name) const { return m_fields.indexOf(QLatin1String(name)); }
+
+    // Replaces the whole result (rows in memory, or a count whose rows are
+    // read on demand by rowAt()).
+    void resetWith(QSqlRecord fields, QList<Row> rows, int rowCount);
+    void dropRows();
+    virtual const Row* rowAt(int row) const;
+
     // The text of display column `column` (0-based among the display columns).
-    virtual QString displayText(const QSqlRecord& row, int column) const = 0;
-    virtual QVariant rowStyle(const QSqlRecord& row, int role) const;
+    virtual QString displayText(const Row& row, int column) const = 0;
     void setDisplayColumns(QStringList names) { m_displayColumns = std::move(names); }
 
 private:
     QStringList m_displayColumns;
     QHash<int, QVariant> m_displayHeaders;
+    QHash<int, QVariant> m_headers;
+    QSqlRecord m_fields;
+    QList<Row> m_rows;
+    int m_rowCount = 0;
+    int m_keyColumn = -1;
 };
 
 // The list of one task kind on its tab ("O", "Y", "M" or "W"): a
@@ -51,6 +90,8 @@ class TaskListQuery : public TaskQueryModel
 
 public:
     enum class SearchIn { Description, Note };
+    static constexpr int kPageSize = 128;
+    static constexpr int kCachedPages = 64;
 
     explicit TaskListQuery(QString flag, QObject* parent = nullptr);
 
@@ -72,10 +113,15 @@ public:
     QString statement() const;
     // The same selection, counted.
     QString countStatement() const;
-    // Runs the list; rows are read as the grid shows them, and the number
-    // of rows the list holds is counted apart.
+    // The same selection and order, keys only.
+    QString keysStatement() const;
+    // Counts the rows and reads the first page; further pages are read as
+    // the grid shows them, each by a statement of its own.
     bool run(const QSqlDatabase& db, QString* error = nullptr);
     int listedCount() const { return m_listed; }
+    int rowOfKey(qint64 codimp) const override;
+    // The values the statement `text` binds, by placeholder.
+    QList<QPair<QString, QVariant>> bindings(const QString& text) const;
 
     QString dateColumnName() const;
     // Binds the search of the list to a query prepared with statement(), so
@@ -83,15 +129,26 @@ public:
     void bind(QSqlQuery& query, const QString& text) const;
 
 protected:
-    QString displayText(const QSqlRecord& row, int column) const override;
+    const Row* rowAt(int row) const override;
+    QString displayText(const Row& row, int column) const override;
 
 private:
+    bool readPage(int page, QString* error = nullptr) const;
+
     QString m_flag;
     int m_listed = 0;
+    QSqlDatabase m_db;
+    QString m_statement;
+    int m_datefullColumn = -1;
+    // What run() bound, so the pages read later select the same rows.
+    QList<QPair<QString, QVariant>> m_bindings;
+    mutable QHash<int, QList<Row>> m_pages;
+    mutable QList<int> m_pageOrder;
 };
 
-// The Today list: the tasks that fall on the viewed date. Rows done for that
-// date come struck through; "Presenza" marks rows with a note.
+// The Today list: the tasks that fall on the viewed date, read whole into
+// memory. Rows done for that date come struck through; "Presenza" marks rows
+// with a note.
 class TodayQuery : public TaskQueryModel
 {
     Q_OBJECT
@@ -104,11 +161,12 @@ public:
     bool isDoneAt(int row) const;
 
 protected:
-    QString displayText(const QSqlRecord& row, int column) const override;
-    QVariant rowStyle(const QSqlRecord& row, int role) const override;
+    bool isStruck(const QList<QVariant>& values) const override;
+    QString displayText(const Row& row, int column) const override;
 
 private:
     QDate m_day;
+    QString m_dayText;
 };
 
 } // namespace brivane::agenda

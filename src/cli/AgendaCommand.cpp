@@ -2,7 +2,6 @@
 
 #include "agenda/DaySelection.h"
 #include "agenda/DoneState.h"
-#include "agenda/Task.h"
 #include "platform/Clock.h"
 #include "store/Archive.h"
 #include "store/ArchiveLocation.h"
@@ -10,7 +9,6 @@
 #include "store/SqlDate.h"
 
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTextStream>
 
 namespace brivane::cli {
@@ -21,12 +19,20 @@ constexpr int kMaxDays = 3660;
 
 QString flatten(QString text)
 {
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text;
 }
 
 } // namespace
+
+QString agendaStatement(bool showSuspended)
+{
+    QString text = agenda::todayStatement(showSuspended);
+    return text.replace(QLatin1String("SELECT * FROM"), QLatin1String("SELECT orario, orario2, flag, codimp, fatto, id FROM"));
+}
 
 QString agendaUsage()
 {
@@ -93,22 +99,38 @@ int runAgenda(const AgendaRequest& request, const QString& programFolder, QTextS
         return AgendaArchiveError;
     }
 
+    // Columns by position, dates compared as their stored text, and the
+    // whole answer written at once: the output costs little beside the
+    // engine's own work.
+    enum Column { Orario, Orario2, Flag, Codimp, Fatto, Id };
     QSqlQuery query(archive.database());
     query.setForwardOnly(true);
-    const QString statement = agenda::todayStatement(request.showSuspended);
+    const QString statement = agendaStatement(request.showSuspended);
+    QString text;
     for (int offset = 0; offset < request.days; ++offset) {
         const QDate day = request.from.addDays(offset);
         if (!agenda::selectDay(query, statement, day, &error)) {
             err << "brivane-organizer: " << error << "\n";
             return AgendaArchiveError;
         }
-        const QString date = store::toSqlDate(day);
+        const QString date = store::toSqlDate(day) + QLatin1Char('\t');
         while (query.next()) {
-            const agenda::Task task = agenda::Task::fromRecord(query.record());
-            out << date << '\t' << task.orario << '\t' << task.orario2 << '\t' << task.flag << '\t' << task.codimp
-                << '\t' << (agenda::isDoneFor(task.fatto, day) ? 'Y' : 'N') << '\t' << flatten(task.id) << '\n';
+            text += date;
+            text += query.value(Orario).toString();
+            text += QLatin1Char('\t');
+            text += query.value(Orario2).toString();
+            text += QLatin1Char('\t');
+            text += query.value(Flag).toString();
+            text += QLatin1Char('\t');
+            text += QString::number(query.value(Codimp).toLongLong());
+            text += agenda::isDoneForText(query.value(Fatto).toString(), QStringView(date).left(10))
+                        ? QLatin1String("\tY\t")
+                        : QLatin1String("\tN\t");
+            text += flatten(query.value(Id).toString());
+            text += QLatin1Char('\n');
         }
     }
+    out << text;
     out.flush();
     return AgendaOk;
 }

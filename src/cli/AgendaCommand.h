@@ -23,6 +23,8 @@ struct AgendaRequest
 enum AgendaStatus { AgendaOk = 0, AgendaArchiveError = 1, AgendaUsageError = 2 };
 
 QString agendaUsage();
+// The Today statement of a day, reading only the columns the agenda prints.
+QString agendaStatement(bool showSuspended);
 // Parses the arguments that follow "--agenda"; false with a message on bad input.
 bool parseAgendaArguments(const QStringList& arguments, const QDate& today, AgendaRequest& request, QString* error);
 int runAgenda(const AgendaRequest& request, const QString& programFolder, QTextStream& out, QTextStream& err);

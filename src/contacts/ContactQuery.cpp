@@ -1,5 +1,7 @@
 #include "contacts/ContactQuery.h"
 
+#include "store/TableDefinitions.h"
+
 #include "store/ArchiveCounts.h"
 #include "store/LocaleCollation.h"
 
@@ -552,7 +554,7 @@ QString ContactQuery::columnTitle(const QString& field)
 
 QString ContactQuery::orderIndexStatement()
 {
-    return u"CREATE INDEX IF NOT EXISTS BRcon63_byname ON BRcon63 (ragsoc, company, gruppo)"_s;
+    return store::tables::createContactIndexes().constFirst();
 }
 
 bool ContactQuery::ensureOrderIndex(const QSqlDatabase& db)

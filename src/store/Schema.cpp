@@ -246,7 +246,7 @@ bool Schema::createAndUpgrade(SchemaResult& result, QString* error)
             return fail();
     }
 
-    for (const QString& index : tables::createTaskIndexes()) {
+    for (const QString& index : tables::createTaskIndexes() + tables::createContactIndexes()) {
         if (!run(index, error))
             return fail();
     }

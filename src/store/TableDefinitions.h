@@ -18,6 +18,7 @@ QString createSettings();   // BRset63
 
 // Indexes that keep the day-selection queries fast on large archives.
 QStringList createTaskIndexes();
+QStringList createContactIndexes();
 
 // Seed group names, the empty name first.
 QStringList contactGroupSeeds();

@@ -19,6 +19,9 @@ QTableView* makeGrid(const QString& objectName)
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->horizontalHeader()->setHighlightSections(false);
     grid->setWordWrap(false);
+    // Columns fit their contents from the rows on screen and a bounded
+    // sample around them, never from every row of a long list.
+    grid->horizontalHeader()->setResizeContentsPrecision(kFitSampleRows);
     return grid;
 }
 

@@ -14,6 +14,9 @@ namespace brivane::ui {
 // given captions; the description ("id") stretches to fill the grid and the
 // note marker ("Presenza") keeps a narrow fixed width.
 void showColumns(QTableView* grid, agenda::TaskQueryModel* model, const QStringList& columns, const QStringList& captions);
+// The rows, besides those on screen, that a grid reads to fit a column to
+// its contents.
+constexpr int kFitSampleRows = 24;
 QTableView* makeGrid(const QString& objectName);
 
 } // namespace brivane::ui

@@ -387,6 +387,33 @@ private Q_SLOTS:
         QCOMPARE(counter, expected.size() == 3 ? QStringLiteral("3   ") : QStringLiteral("%1 / 3   ").arg(expected.size()));
     }
 
+    void searchFoldsEveryLetter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("ASCII text, ASCII rows") << QStringLiteral("PLAIN") << QStringList{QStringLiteral("plain")};
+        QTest::newRow("ASCII text inside a row with other letters") << QStringLiteral("LODIE")
+                                                                    << QStringList{QStringLiteral("Élodie")};
+        QTest::newRow("ASCII text matching a folded letter") << QStringLiteral("ss")
+                                                             << QStringList{QStringLiteral("Straße")};
+        QTest::newRow("accented text, either case") << QStringLiteral("éLO") << QStringList{QStringLiteral("Élodie")};
+        QTest::newRow("accent is not its bare letter") << QStringLiteral("elo") << QStringList();
+        QTest::newRow("wildcard across a letter") << QStringLiteral("str_") << QStringList{QStringLiteral("Straße")};
+    }
+    void searchFoldsEveryLetter()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        test::MockClock clock(QDateTime(QDate(2024, 3, 6), QTime(10, 0)));
+        Fixture fixture({{QStringLiteral("O"), QStringLiteral("Élodie"), QStringLiteral("2024-01-03")},
+                         {QStringLiteral("O"), QStringLiteral("Straße"), QStringLiteral("2024-01-02")},
+                         {QStringLiteral("O"), QStringLiteral("plain"), QStringLiteral("2024-01-01")}});
+        shell::MainWindow window({});
+        QVERIFY(window.create());
+        child<QLineEdit>(&window, "Edit_Find_Shot")->setText(text);
+        QCOMPARE(descriptions(child<QTableView>(&window, "DBGrid_Shot")), expected);
+    }
+
     void kindFiltersAndOrder()
     {
         test::MockClock clock(QDateTime(QDate(2024, 3, 6), QTime(10, 0)));

@@ -28,7 +28,8 @@ struct Run
 
 // As the user running the tests, or as another account (nobody) when that
 // user is root, whom file permissions do not stop.
-Run runAgenda(const QString& home, const QStringList& arguments, bool asUnprivileged = false)
+Run runProgram(const QString& program, const QString& home, const QStringList& arguments,
+               bool asUnprivileged = false)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -41,10 +42,10 @@ Run runAgenda(const QString& home, const QStringList& arguments, bool asUnprivil
     if (asUnprivileged && ::getuid() == 0)
         process.start(QStringLiteral("setpriv"),
                       QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                  QStringLiteral("--clear-groups"), QStringLiteral(BRIVANE_PROGRAM)}
+                                  QStringLiteral("--clear-groups"), program}
                           + arguments);
     else
-        process.start(QStringLiteral(BRIVANE_PROGRAM), arguments);
+        process.start(program, arguments);
     Run run;
     if (!process.waitForFinished(30000))
         return run;
@@ -54,11 +55,17 @@ Run runAgenda(const QString& home, const QStringList& arguments, bool asUnprivil
     return run;
 }
 
+Run runAgenda(const QString& home, const QStringList& arguments, bool asUnprivileged = false)
+{
+    return runProgram(QStringLiteral(BRIVANE_PROGRAM), home, arguments, asUnprivileged);
+}
+
 // A task row: kind, description, day columns and times.
 struct Row
 {
     QString flag, id, datefull, data, dayofmonth, dayofweek, orario, orario2 = QStringLiteral("  :  ");
     QString fatto = QStringLiteral("1600-01-01"), flagfatto = QStringLiteral("N");
+    QString sospeso = QStringLiteral("N");
 };
 
 void addTasks(const QString& folder, const QList<Row>& rows)
@@ -71,7 +78,7 @@ void addTasks(const QString& folder, const QList<Row>& rows)
     QVERIFY(insert.prepare(QStringLiteral(
         "INSERT INTO BRarc66 (flag, id, datefull, data, dayofmonth, dayofweek, orario, orario2, fatto, flagfatto, "
         "sospeso, flagscad) VALUES (:flag, :id, :datefull, :data, :dayofmonth, :dayofweek, :orario, :orario2, :fatto, "
-        ":flagfatto, 'N', 'N')")));
+        ":flagfatto, :sospeso, 'N')")));
     for (const Row& row : rows) {
         insert.bindValue(QStringLiteral(":flag"), row.flag);
         insert.bindValue(QStringLiteral(":id"), row.id);
@@ -83,6 +90,7 @@ void addTasks(const QString& folder, const QList<Row>& rows)
         insert.bindValue(QStringLiteral(":orario2"), row.orario2);
         insert.bindValue(QStringLiteral(":fatto"), row.fatto);
         insert.bindValue(QStringLiteral(":flagfatto"), row.flagfatto);
+        insert.bindValue(QStringLiteral(":sospeso"), row.sospeso);
         QVERIFY(insert.exec());
     }
 }
@@ -127,6 +135,48 @@ private Q_SLOTS:
         // Reading changes nothing: the past delete-after task is still there.
         const Run again = runAgenda(home.path(), {QStringLiteral("--agenda"), QStringLiteral("2020-01-01")});
         QCOMPARE(again.out, QStringLiteral("2020-01-01\t08:00\t  :  \tO\t2\tN\told errand\n"));
+    }
+
+    void terminalProgramPrintsWhatTheOrganizerPrints_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("one day") << QStringList{QStringLiteral("2024-02-29")};
+        QTest::newRow("a week") << QStringList{QStringLiteral("2024-02-26"), QStringLiteral("--days"), QStringLiteral("7")};
+        QTest::newRow("suspended shown") << QStringList{QStringLiteral("2024-02-26"), QStringLiteral("--days=7"),
+                                                        QStringLiteral("--show-suspended")};
+        QTest::newRow("bad date") << QStringList{QStringLiteral("2024-02-30")};
+        QTest::newRow("bad days") << QStringList{QStringLiteral("--days"), QStringLiteral("0")};
+    }
+    void terminalProgramPrintsWhatTheOrganizerPrints()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir home;
+        const QString folder = home.path() + QStringLiteral("/myarcs");
+        // Done and undone rows, a line break and a non-ASCII letter in the
+        // description, a suspended task, ties in time and text.
+        addTasks(folder, {
+            {QStringLiteral("O"), QStringLiteral("Zoë\r\ncall"), QStringLiteral("2024-02-29"), {}, {}, {},
+             QStringLiteral("10:00"), QStringLiteral("11:00"), QStringLiteral("2024-03-01"), QStringLiteral("Y")},
+            {QStringLiteral("O"), QStringLiteral("every day"), QStringLiteral("2024-01-01"), {}, {},
+             QStringLiteral("T"), QStringLiteral("07:00"), QStringLiteral("  :  "), QStringLiteral("2024-02-27"),
+             QStringLiteral("Y")},
+            {QStringLiteral("M"), QStringLiteral("same"), QStringLiteral("2023-01-01"), {}, QStringLiteral("29"), {},
+             QStringLiteral("09:00")},
+            {QStringLiteral("W"), QStringLiteral("same"), QStringLiteral("2023-01-05"), {}, {},
+             QStringLiteral("Thursday"), QStringLiteral("09:00")},
+            {QStringLiteral("W"), QStringLiteral("resting"), QStringLiteral("2023-01-05"), {}, {},
+             QStringLiteral("Thursday"), QStringLiteral("12:00"), QStringLiteral("  :  "), QStringLiteral("1600-01-01"),
+             QStringLiteral("N"), QStringLiteral("Y")},
+            {QStringLiteral("Y"), QStringLiteral("leap"), QStringLiteral("2000-02-29"), QStringLiteral("02/29"),
+             QStringLiteral("SI"), {}, QStringLiteral("  :  ")},
+        });
+        const Run organizer = runAgenda(home.path(), QStringList{QStringLiteral("--agenda")} + arguments);
+        const Run agenda = runProgram(QStringLiteral(BRIVANE_AGENDA), home.path(), arguments);
+        QCOMPARE(agenda.status, organizer.status);
+        QCOMPARE(agenda.out.toUtf8(), organizer.out.toUtf8());
+        QCOMPARE(agenda.err, organizer.err);
+        if (organizer.status == 0)
+            QVERIFY(!organizer.out.isEmpty());
     }
 
     void badArgumentsExitWithUsage_data()

@@ -318,8 +318,6 @@ void TaskListTab::refitColumns()
 
 void TaskListTab::selectRow(int row)
 {
-    while (row >= m_query->rowCount() && m_query->canFetchMore())
-        m_query->fetchMore();
     const int count = m_query->rowCount();
     if (count == 0) {
         showDetails();
