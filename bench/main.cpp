@@ -63,6 +63,18 @@ Line line(const QString& name, std::optional<double> targetMs)
     return made;
 }
 
+// A figure beside the floor measured for it in the same run.
+Line pairedLine(const QString& name, int rows, const Summary& summary, const QString& floorName,
+                const Summary& floor, double targetMs)
+{
+    Line made = line(name, targetMs);
+    made.rows = rows;
+    made.summary = summary;
+    made.floorName = floorName;
+    made.floor = floor;
+    return made;
+}
+
 QString cpuModel()
 {
     QFile file(u"/proc/cpuinfo"_s);
@@ -259,10 +271,10 @@ void printThemeFigures(const QString& home)
 {
     const bench::ThemeFigures theme = bench::measureThemes(home, QString::fromUtf8(BRIVANE_PROGRAM));
     QList<Line> themeLines;
-    themeLines << Line{u"Applying a theme (default layer, then a chosen one)"_s, theme.files, theme.apply, 150.0}
-               << Line{u"  floor: reading the same files' bytes"_s, theme.files, theme.floor, std::nullopt}
-               << Line{u"First show dressed in the theme, from process start"_s, 1, theme.firstShow, 1000.0}
-               << Line{u"  floor: --agenda process on the same archive"_s, 1, theme.processFloor, std::nullopt};
+    themeLines << pairedLine(u"Applying a theme (default layer, then a chosen one)"_s, theme.files, theme.apply,
+                             u"reading the same files' bytes"_s, theme.floor, 150.0)
+               << pairedLine(u"First show dressed in the theme, from process start"_s, 1, theme.firstShow,
+                             u"--agenda process on the same archive"_s, theme.processFloor, 1000.0);
     out << "\n";
     printTable(themeLines);
     out << "Theme application is " << QString::number(theme.apply.median / qMax(0.001, theme.floor.median), 'f', 1)
@@ -370,14 +382,12 @@ int benchmark()
 
     const bench::DocumentFigures documents = bench::measureDocuments(db, archive.filePath(), day.addDays(-182));
     QList<Line> documentLines;
-    documentLines << Line{u"Daily plan of a year (365 days) on this archive"_s, documents.planLines,
-                          documents.yearPlan, 2000.0}
-                  << Line{u"Floor: the same Today statement for the 365 days through the SQLite C API"_s,
-                          documents.floorRows, documents.yearPlanFloor, std::nullopt}
-                  << Line{u"Laying out the contact report of 10,000 contacts"_s, documents.contactPages,
-                          documents.contactLayout, 2000.0}
-                  << Line{u"Floor: measuring the width of every cell of those contacts once"_s, 10000,
-                          documents.contactLayoutFloor, std::nullopt};
+    documentLines << pairedLine(u"Daily plan of a year (365 days) on this archive"_s, documents.planLines,
+                                documents.yearPlan, u"the same Today statement for the 365 days, SQLite C API"_s,
+                                documents.yearPlanFloor, 2000.0)
+                  << pairedLine(u"Laying out the contact report of 10,000 contacts"_s, documents.contactPages,
+                                documents.contactLayout, u"measuring the width of every cell once"_s,
+                                documents.contactLayoutFloor, 2000.0);
     out << "\n";
     printTable(documentLines);
     out << "Daily plan / floor: " << QString::number(documents.yearPlan.median / documents.yearPlanFloor.median, 'f', 1)
@@ -411,12 +421,10 @@ int benchmark()
     if (!care.error.isEmpty())
         err << "brivane-bench: archive care: " << care.error << "\n";
     QList<Line> careLines;
-    careLines << Line{u"Backup, 100,000 tasks and 50,000 contacts (%1 MiB)"_s.arg(care.archiveMiB, 0, 'f', 1), 0,
-                      care.backup, 2000.0}
-              << Line{u"  floor: VACUUM INTO through the C API"_s, 0, care.backupFloor, std::nullopt}
-              << Line{u"Deposit of 10,000 one-shot tasks into the repository"_s, care.deposited, care.deposit, 1000.0}
-              << Line{u"  floor: the same two statements through the C API"_s, care.deposited, care.depositFloor,
-                      std::nullopt};
+    careLines << pairedLine(u"Backup, 100,000 tasks and 50,000 contacts (%1 MiB)"_s.arg(care.archiveMiB, 0, 'f', 1), 0,
+                            care.backup, u"VACUUM INTO through the C API"_s, care.backupFloor, 2000.0)
+              << pairedLine(u"Deposit of 10,000 one-shot tasks into the repository"_s, care.deposited, care.deposit,
+                            u"the same two statements through the C API"_s, care.depositFloor, 1000.0);
     out << "\n";
     printTable(careLines);
     auto ratio = [](const bench::Summary& figure, const bench::Summary& floor) {

@@ -290,6 +290,12 @@ QList<QPair<QString, QVariant>> TaskListQuery::bindings(const QString& text) con
     return values;
 }
 
+void TaskListQuery::bind(QSqlQuery& query, const QString& text) const
+{
+    for (const auto& [name, value] : bindings(text))
+        query.bindValue(name, value);
+}
+
 bool TaskListQuery::run(const QSqlDatabase& db, QString* error)
 {
     const auto fail = [this, error](const QSqlQuery& query) {

@@ -93,8 +93,8 @@ SpecialMenu::SpecialMenu(QWidget* parent) : QFrame(parent)
     connect(m_close, &QToolButton::clicked, this, &SpecialMenu::closeClicked);
     connect(m_read, &QCheckBox::clicked, this, &SpecialMenu::readClicked);
     connect(m_startTab, &QComboBox::activated, this, &SpecialMenu::fullSaveRequested);
-    // A keyboard toggle of "Lock on startup" is saved on the key release.
-    m_blocco->installEventFilter(this);
+    // A click and a Space both toggle the box first and then report the
+    // click, so the toggled value is what is saved.
     connect(m_blocco, &QCheckBox::clicked, this, &SpecialMenu::fullSaveRequested);
 }
 
@@ -115,9 +115,6 @@ void SpecialMenu::addControl(QWidget* control)
 
 bool SpecialMenu::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_blocco && event->type() == QEvent::KeyRelease
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space)
-        Q_EMIT fullSaveRequested();
     return QFrame::eventFilter(watched, event);
 }
 

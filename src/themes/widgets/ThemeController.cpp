@@ -122,12 +122,12 @@ QString cssColor(const QColor& color)
     return color.name(QColor::HexRgb);
 }
 
-QFont themedFont(const FontSpec& spec, const QFont& base)
+QFont themedFont(const FontSpec& fontSpec, const QFont& base)
 {
     QFont font = base;
-    if (!spec.family.trimmed().isEmpty())
-        font.setFamily(spec.family);
-    font.setPointSize(qMax(1, spec.pointSize));
+    if (!fontSpec.family.trimmed().isEmpty())
+        font.setFamily(fontSpec.family);
+    font.setPointSize(qMax(1, fontSpec.pointSize));
     return font;
 }
 

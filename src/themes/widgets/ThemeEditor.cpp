@@ -297,10 +297,10 @@ QString ThemeEditor::folder() const
 ThemeFonts ThemeEditor::fonts() const
 {
     ThemeFonts fonts = m_loaded;
-    const auto read = [](const FontRow& row, FontSpec& spec) {
-        spec.family = row.family->currentFont().family();
-        spec.pointSize = row.size->value();
-        spec.color = textOf(row.color);
+    const auto read = [](const FontRow& row, FontSpec& fontSpec) {
+        fontSpec.family = row.family->currentFont().family();
+        fontSpec.pointSize = row.size->value();
+        fontSpec.color = textOf(row.color);
     };
     read(m_title, fonts.title);
     read(m_tabs, fonts.tabs);
@@ -318,10 +318,10 @@ ThemeFonts ThemeEditor::fonts() const
 void ThemeEditor::setFonts(const ThemeFonts& fonts)
 {
     m_setting = true;
-    const auto write = [](const FontRow& row, const FontSpec& spec) {
-        row.family->setCurrentFont(QFont(spec.family));
-        row.size->setValue(spec.pointSize);
-        setText(row.color, spec.color);
+    const auto write = [](const FontRow& row, const FontSpec& fontSpec) {
+        row.family->setCurrentFont(QFont(fontSpec.family));
+        row.size->setValue(fontSpec.pointSize);
+        setText(row.color, fontSpec.color);
     };
     write(m_title, fonts.title);
     write(m_tabs, fonts.tabs);
