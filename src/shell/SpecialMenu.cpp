@@ -1,5 +1,7 @@
 #include "shell/SpecialMenu.h"
 
+#include "ui/ToolButton.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -13,27 +15,6 @@
 
 namespace brivane::shell {
 
-namespace {
-
-QToolButton* toolButton(const QString& name, const QString& text, const QString& hint = QString())
-{
-    auto* b = new QToolButton;
-    b->setObjectName(name);
-    b->setText(text);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setToolTip(hint.isEmpty() ? text : hint);
-    return b;
-}
-
-QCheckBox* checkBox(const QString& name, const QString& text)
-{
-    auto* box = new QCheckBox(text);
-    box->setObjectName(name);
-    return box;
-}
-
-} // namespace
-
 SpecialMenu::SpecialMenu(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Panel_special"));
@@ -43,13 +24,13 @@ SpecialMenu::SpecialMenu(QWidget* parent) : QFrame(parent)
     m_password->setMaxLength(30);
     m_password->setEchoMode(QLineEdit::Password);
     m_password->setToolTip(QStringLiteral("The secret word which allows access to your data"));
-    m_mask = checkBox(QStringLiteral("CheckBox_impostaPSW"), QStringLiteral("Mask characters"));
+    m_mask = ui::makeCheckBox(QStringLiteral("CheckBox_impostaPSW"), QStringLiteral("Mask characters"));
     m_mask->setChecked(true);
-    m_clear = toolButton(QStringLiteral("SpeedButtonClearPSW"), QStringLiteral("Clear"),
+    m_clear = ui::makeTextButton(QStringLiteral("SpeedButtonClearPSW"), QStringLiteral("Clear"),
                          QStringLiteral("Remove the password"));
-    m_lock = toolButton(QStringLiteral("SpeedButton_PSW"), QStringLiteral("Lock"));
-    m_blocco = checkBox(QStringLiteral("CheckBox_Blocco"), QStringLiteral("Lock on startup"));
-    m_read = checkBox(QStringLiteral("CheckBox_SolaLettura"), QStringLiteral("Read"));
+    m_lock = ui::makeTextButton(QStringLiteral("SpeedButton_PSW"), QStringLiteral("Lock"));
+    m_blocco = ui::makeCheckBox(QStringLiteral("CheckBox_Blocco"), QStringLiteral("Lock on startup"));
+    m_read = ui::makeCheckBox(QStringLiteral("CheckBox_SolaLettura"), QStringLiteral("Read"));
     m_read->setToolTip(QStringLiteral("Allow opening the window read-only without the password"));
     m_startTab = new QComboBox;
     m_startTab->setObjectName(QStringLiteral("ComboBox_Startab"));
@@ -58,7 +39,7 @@ SpecialMenu::SpecialMenu(QWidget* parent) : QFrame(parent)
                           QStringLiteral("Note"), QStringLiteral("To-Do")});
     m_startTab->setToolTip(
         QStringLiteral("Change the default section Brivane show on startup (when there are no commitments)"));
-    m_close = toolButton(QStringLiteral("SpeedButtonCloseSpecial"), QStringLiteral("Close special menu"));
+    m_close = ui::makeTextButton(QStringLiteral("SpeedButtonCloseSpecial"), QStringLiteral("Close special menu"));
     m_lock->setEnabled(false);
     m_clear->setEnabled(false);
     m_read->setEnabled(false);
@@ -100,7 +81,7 @@ SpecialMenu::SpecialMenu(QWidget* parent) : QFrame(parent)
 
 QToolButton* SpecialMenu::addCommand(const QString& objectName, const QString& caption, const QString& hint)
 {
-    QToolButton* button = toolButton(objectName, caption, hint);
+    QToolButton* button = ui::makeTextButton(objectName, caption, hint);
     m_commands->insertWidget(m_commands->count() - 1, button);
     return button;
 }

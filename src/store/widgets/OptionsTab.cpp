@@ -3,6 +3,8 @@
 #include "themes/ColorText.h"
 #include "ui/ColorSwatch.h"
 
+#include "ui/ToolButton.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -28,23 +30,6 @@
 namespace brivane::ui {
 
 namespace {
-
-QToolButton* button(const QString& name, const QString& text, const QString& hint = QString())
-{
-    auto* b = new QToolButton;
-    b->setObjectName(name);
-    b->setText(text);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setToolTip(hint.isEmpty() ? text : hint);
-    return b;
-}
-
-QCheckBox* checkBox(const QString& name, const QString& text)
-{
-    auto* box = new QCheckBox(text);
-    box->setObjectName(name);
-    return box;
-}
 
 QLabel* label(const QString& name, const QString& text = QString())
 {
@@ -89,7 +74,7 @@ OptionsTab::OptionsTab(QWidget* parent) : QWidget(parent)
     m_sections = new QVBoxLayout;
     m_sections->setSpacing(4);
     grid->addLayout(m_sections, 2, 0, 1, 2);
-    auto* hint = button(QStringLiteral("SpeedButtonHintOpzioni"), QStringLiteral("?"),
+    auto* hint = ui::makeTextButton(QStringLiteral("SpeedButtonHintOpzioni"), QStringLiteral("?"),
                         QStringLiteral("Options: every change is saved at once in the archive."));
     grid->addWidget(hint, 3, 1, Qt::AlignRight);
     grid->setRowStretch(4, 1);
@@ -125,11 +110,11 @@ QWidget* OptionsTab::buildStartBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Start"));
     auto* layout = new QVBoxLayout(box);
-    m_autostart = checkBox(QStringLiteral("CheckBox_Autostart"), QStringLiteral("Autostart"));
-    m_minimized = checkBox(QStringLiteral("CheckBox_Minimized"), QStringLiteral("Start minimized"));
-    auto* link = button(QStringLiteral("SpeedButton5"), QStringLiteral("Link to Desktop"),
+    m_autostart = ui::makeCheckBox(QStringLiteral("CheckBox_Autostart"), QStringLiteral("Autostart"));
+    m_minimized = ui::makeCheckBox(QStringLiteral("CheckBox_Minimized"), QStringLiteral("Start minimized"));
+    auto* link = ui::makeTextButton(QStringLiteral("SpeedButton5"), QStringLiteral("Link to Desktop"),
                         QStringLiteral("Put a launcher of the program on the Desktop"));
-    auto* autorun = button(QStringLiteral("SpeedButton4"), QStringLiteral("Autorun.inf"),
+    auto* autorun = ui::makeTextButton(QStringLiteral("SpeedButton4"), QStringLiteral("Autorun.inf"),
                            QStringLiteral("Start the program from the removable disk that carries it"));
     auto* boxes = new QHBoxLayout;
     boxes->addWidget(m_autostart);
@@ -152,7 +137,7 @@ QWidget* OptionsTab::buildAlarmBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Alarm"));
     auto* layout = new QGridLayout(box);
-    m_timeCheck = checkBox(QStringLiteral("CheckBox_TimeCheck"), QString());
+    m_timeCheck = ui::makeCheckBox(QStringLiteral("CheckBox_TimeCheck"), QString());
     m_timeCheckLabel = label(QStringLiteral("Label_TimeCheck"), QStringLiteral("Time alarm"));
     m_timeCheckLabel->setBuddy(m_timeCheck);
     // The caption toggles its box, like the caption of any other box.
@@ -162,13 +147,13 @@ QWidget* OptionsTab::buildAlarmBox()
     timeRow->addWidget(m_timeCheckLabel);
     timeRow->addStretch();
     layout->addLayout(timeRow, 0, 0, 1, 3);
-    m_soundOn = checkBox(QStringLiteral("CheckBox_Soundon"), QStringLiteral("Sound alarm"));
-    m_popup = checkBox(QStringLiteral("CheckBox_Visivo"), QStringLiteral("Pop-up!"));
+    m_soundOn = ui::makeCheckBox(QStringLiteral("CheckBox_Soundon"), QStringLiteral("Sound alarm"));
+    m_popup = ui::makeCheckBox(QStringLiteral("CheckBox_Visivo"), QStringLiteral("Pop-up!"));
     layout->addWidget(m_soundOn, 1, 0);
     layout->addWidget(m_popup, 1, 1);
-    m_chooseSound = button(QStringLiteral("SpeedButtonSound"), QStringLiteral("Choose"));
-    m_playSound = button(QStringLiteral("SpeedButtonCambiaSuono"), QStringLiteral("Play sound"));
-    m_systemSound = button(QStringLiteral("SpeedButtonWinSound"), QStringLiteral("Windows"),
+    m_chooseSound = ui::makeTextButton(QStringLiteral("SpeedButtonSound"), QStringLiteral("Choose"));
+    m_playSound = ui::makeTextButton(QStringLiteral("SpeedButtonCambiaSuono"), QStringLiteral("Play sound"));
+    m_systemSound = ui::makeTextButton(QStringLiteral("SpeedButtonWinSound"), QStringLiteral("Windows"),
                            QStringLiteral("Use the system's new-mail sound"));
     auto* sounds = new QHBoxLayout;
     sounds->addWidget(m_chooseSound);
@@ -178,13 +163,13 @@ QWidget* OptionsTab::buildAlarmBox()
     sounds->addWidget(m_soundName, 1);
     layout->addLayout(sounds, 2, 0, 1, 3);
 
-    m_futuro = checkBox(QStringLiteral("CheckBoxFuturo"), QStringLiteral("Important task notification"));
+    m_futuro = ui::makeCheckBox(QStringLiteral("CheckBoxFuturo"), QStringLiteral("Important task notification"));
     m_futuroDays = new QSpinBox;
     m_futuroDays->setObjectName(QStringLiteral("SpinEditFuturo"));
     // Wider than the allowed range so a typed 500 can be set back to 366.
     m_futuroDays->setRange(1, 9999);
     m_futuroDays->setSuffix(QStringLiteral(" days"));
-    m_lookAhead = button(QStringLiteral("SpeedButtonAnticipo"), QStringLiteral("Check for important tasks"));
+    m_lookAhead = ui::makeTextButton(QStringLiteral("SpeedButtonAnticipo"), QStringLiteral("Check for important tasks"));
     layout->addWidget(m_futuro, 3, 0, 1, 2);
     layout->addWidget(m_futuroDays, 3, 2);
     layout->addWidget(m_lookAhead, 4, 0, 1, 3);
@@ -257,7 +242,7 @@ QWidget* OptionsTab::buildColorBox()
         layout->addWidget(new QLabel(captions[i]), i / 3, (i % 3) * 2 + 1);
         connect(swatch, &ColorSwatch::clicked, this, [this, i] { Q_EMIT swatchClicked(i); });
     }
-    auto* base = button(QStringLiteral("SpeedButtonBase"), QStringLiteral("Base"),
+    auto* base = ui::makeTextButton(QStringLiteral("SpeedButtonBase"), QStringLiteral("Base"),
                         QStringLiteral("Back to the original colours"));
     layout->addWidget(base, 3, 0, 1, 2);
     connect(base, &QToolButton::clicked, this, &OptionsTab::baseColorsRequested);
@@ -268,13 +253,13 @@ QWidget* OptionsTab::buildWindowBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Window"));
     auto* layout = new QFormLayout(box);
-    m_fix = button(QStringLiteral("SpeedButtonFix"), QStringLiteral("Fix 9999 x 9999"),
+    m_fix = ui::makeTextButton(QStringLiteral("SpeedButtonFix"), QStringLiteral("Fix 9999 x 9999"),
                    QStringLiteral("Save the current size as the default size"));
     m_scale = new QComboBox;
     m_scale->setObjectName(QStringLiteral("ComboBoxScala"));
     m_scale->addItems(store::scaleEntries());
-    m_ampm = checkBox(QStringLiteral("CheckBoxAmPm"), QStringLiteral("am/pm clock"));
-    m_hideTips = checkBox(QStringLiteral("CheckBoxHideTips"), QStringLiteral("Hide hints"));
+    m_ampm = ui::makeCheckBox(QStringLiteral("CheckBoxAmPm"), QStringLiteral("am/pm clock"));
+    m_hideTips = ui::makeCheckBox(QStringLiteral("CheckBoxHideTips"), QStringLiteral("Hide hints"));
     layout->addRow(m_fix);
     layout->addRow(QStringLiteral("Dialog scale %"), m_scale);
     auto* boxes = new QHBoxLayout;
@@ -303,9 +288,9 @@ QWidget* OptionsTab::buildArchiveBox()
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFixedHeight(m_archiveFolder->sizeHint().height() + 18);
-    m_change = button(QStringLiteral("SpeedButton_unico"), QStringLiteral("Change"),
+    m_change = ui::makeTextButton(QStringLiteral("SpeedButton_unico"), QStringLiteral("Change"),
                       QStringLiteral("Use an archive in another folder"));
-    m_auto = button(QStringLiteral("SpeedButton_Multi"), QStringLiteral("Auto"),
+    m_auto = ui::makeTextButton(QStringLiteral("SpeedButton_Multi"), QStringLiteral("Auto"),
                     QStringLiteral("Go back to the default archive folder"));
     layout->addWidget(scroll, 1);
     layout->addWidget(m_change);
@@ -328,7 +313,7 @@ QWidget* OptionsTab::buildEditorBox()
     m_fontColor->setToolTip(QStringLiteral("Font colour"));
     m_editorColor = new ColorSwatch(QStringLiteral("Panel_Editor_Color"));
     m_editorColor->setToolTip(QStringLiteral("Background colour"));
-    m_editorSave = button(QStringLiteral("SpeedButton_Aggiorna_Editor_Setup"), QStringLiteral("Save"),
+    m_editorSave = ui::makeTextButton(QStringLiteral("SpeedButton_Aggiorna_Editor_Setup"), QStringLiteral("Save"),
                           QStringLiteral("Save the editor settings"));
     m_editorSave->setEnabled(false);
     layout->addWidget(m_fonts, 0, 0, 1, 4);
