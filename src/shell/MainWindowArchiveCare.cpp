@@ -30,7 +30,7 @@ void MainWindow::buildArchiveCare()
 {
     auto* care = new store::widgets::ArchiveCareBox;
     m_specialMenu = new SpecialMenu;
-    m_optionsTab->addSection(care);
+    m_optionsTab->addBox(care, ui::OptionsTab::Column::Right);
     m_optionsTab->addSection(m_specialMenu);
 
     store::widgets::BackupCommands::Window backupWindow;

@@ -117,7 +117,7 @@ void MainWindow::buildWindow()
          [this] { return m_archive.database(); }, [this] { return m_settings; }, [this] { loadSettings(); },
          [this] { return unsavedFilePrompt(); }, [this] { terminate(); }, [this] { m_options->updateSoundLabel(); }},
         this);
-    m_optionsTab->addBox(m_theme->optionsBox());
+    m_optionsTab->addBox(m_theme->optionsBox(), ui::OptionsTab::Column::Left);
     connect(m_topBar, &TopBar::terminateClicked, this, &MainWindow::quit);
     connect(m_topBar, &TopBar::refreshAllClicked, this, &MainWindow::refreshAll);
     connect(m_topBar, &TopBar::iconizeClicked, this, &MainWindow::iconize);

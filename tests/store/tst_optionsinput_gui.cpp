@@ -247,8 +247,6 @@ private Q_SLOTS:
         QVERIFY(scroll);
         QTRY_COMPARE(page->size().width() > 0, true);
         QApplication::processEvents();
-        if (windowSize == QSize(670, 592))
-            QEXPECT_FAIL("default size", "the archive care and theme boxes added a row the default window cannot show yet", Continue);
         QCOMPARE(scroll->verticalScrollBar()->maximum() > 0, scrolls);
         QCOMPARE(scroll->horizontalScrollBar()->maximum() > 0, scrolls);
         for (QGroupBox* box : page->findChildren<QGroupBox*>()) {

@@ -18,10 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -55,29 +57,34 @@ OptionsTab::OptionsTab(QWidget* parent) : QWidget(parent)
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setSpacing(4);
+    m_left = new QVBoxLayout;
+    m_left->setSpacing(4);
+    m_left->addWidget(buildStartBox());
+    m_left->addWidget(buildAlarmBox());
+    m_left->addWidget(buildDateBox());
+    m_right = new QVBoxLayout;
+    m_right->setSpacing(4);
+    m_right->addWidget(buildWindowBox());
+    m_right->addWidget(buildColorBox());
+    m_right->addWidget(buildEditorBox());
     auto* left = new QVBoxLayout;
-    left->setSpacing(4);
-    left->addWidget(buildStartBox());
-    left->addWidget(buildAlarmBox());
-    left->addWidget(buildDateBox());
+    left->addLayout(m_left);
     left->addStretch();
+    // The hint sits at the foot of the shorter column, not on a row of its own.
     auto* right = new QVBoxLayout;
-    right->setSpacing(4);
-    right->addWidget(buildWindowBox());
-    right->addWidget(buildColorBox());
-    right->addWidget(buildEditorBox());
+    right->addLayout(m_right);
     right->addStretch();
+    auto* hint = ui::makeTextButton(QStringLiteral("SpeedButtonHintOpzioni"), QStringLiteral("?"),
+                        QStringLiteral("Options: every change is saved at once in the archive."));
+    right->addWidget(hint, 0, Qt::AlignRight);
     grid->addLayout(left, 0, 0);
     grid->addLayout(right, 0, 1);
     grid->addWidget(buildArchiveBox(), 1, 0, 1, 2);
-    // Sections other parts of the window add (archive care, the special menu).
+    // Sections other parts of the window add across the page (the special menu).
     m_sections = new QVBoxLayout;
     m_sections->setSpacing(4);
     grid->addLayout(m_sections, 2, 0, 1, 2);
-    auto* hint = ui::makeTextButton(QStringLiteral("SpeedButtonHintOpzioni"), QStringLiteral("?"),
-                        QStringLiteral("Options: every change is saved at once in the archive."));
-    grid->addWidget(hint, 3, 1, Qt::AlignRight);
-    grid->setRowStretch(4, 1);
+    grid->setRowStretch(3, 1);
     for (QGroupBox* box : content->findChildren<QGroupBox*>())
         box->layout()->setContentsMargins(8, 2, 8, 4);
 
@@ -91,19 +98,15 @@ OptionsTab::OptionsTab(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
 
-    // A wheel turned over a list or a number scrolls the page; it never
-    // picks a value, so only a deliberate choice writes a setting.
-    for (QWidget* control : content->findChildren<QWidget*>()) {
-        if (qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSpinBox*>(control)) {
-            control->setFocusPolicy(Qt::StrongFocus);
-            control->installEventFilter(this);
-        }
-    }
+    listenToWheelsOf(content);
 }
 
-void OptionsTab::addBox(QWidget* box)
+void OptionsTab::addBox(QWidget* box, Column column)
 {
-    addSection(box);
+    (column == Column::Left ? m_left : m_right)->addWidget(box);
+    if (auto* group = qobject_cast<QGroupBox*>(box))
+        group->layout()->setContentsMargins(8, 2, 8, 4);
+    listenToWheelsOf(box);
 }
 
 QWidget* OptionsTab::buildStartBox()
@@ -338,8 +341,16 @@ QWidget* OptionsTab::buildEditorBox()
 void OptionsTab::addSection(QWidget* section)
 {
     m_sections->addWidget(section);
-    // A wheel over the section's lists and numbers scrolls the page too.
-    for (QWidget* control : section->findChildren<QWidget*>()) {
+    listenToWheelsOf(section);
+    // A section that opens (the special menu) scrolls into view.
+    section->installEventFilter(this);
+}
+
+void OptionsTab::listenToWheelsOf(QWidget* area)
+{
+    // A wheel turned over a list or a number scrolls the page; it never
+    // picks a value, so only a deliberate choice writes a setting.
+    for (QWidget* control : area->findChildren<QWidget*>()) {
         if (qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSpinBox*>(control)) {
             control->setFocusPolicy(Qt::StrongFocus);
             control->installEventFilter(this);
@@ -357,6 +368,13 @@ bool OptionsTab::eventFilter(QObject* watched, QEvent* event)
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_timeCheck->isEnabled()) {
         m_timeCheck->click();
         return true;
+    }
+    if (event->type() == QEvent::Show && watched->isWidgetType() && m_sections->indexOf(static_cast<QWidget*>(watched)) >= 0) {
+        // After the page has made room for it.
+        QTimer::singleShot(0, this, [this, section = QPointer<QWidget>(static_cast<QWidget*>(watched))] {
+            if (section && section->isVisible())
+                m_scroll->ensureWidgetVisible(section, 0, 0);
+        });
     }
     if (event->type() == QEvent::Wheel && watched != m_archiveFolder && watched->isWidgetType()
         && (qobject_cast<QComboBox*>(watched) || qobject_cast<QAbstractSpinBox*>(watched))) {

@@ -31,13 +31,16 @@ public:
     // Wider than this, the page stays centred instead of stretching.
     static constexpr int kMaximumPageWidth = 900;
 
-    // Puts a box of another subsystem (the theme commands) among the tab's boxes.
-    void addBox(QWidget* box);
     explicit OptionsTab(QWidget* parent = nullptr);
+
+    enum class Column { Left, Right };
+    // Puts a box of another subsystem (the theme, the archive commands) at
+    // the foot of one of the two columns of boxes.
+    void addBox(QWidget* box, Column column);
 
     // Shows the record without raising any change signal.
     void showSettings(const store::SettingsRecord& settings);
-    // Adds a section below the others (the archive commands, the special menu).
+    // Adds a section across the page below the others (the special menu).
     void addSection(QWidget* section);
     // The values the full save takes from the controls, over `base`.
     store::SettingsRecord collectFullSave(store::SettingsRecord base) const;
@@ -127,7 +130,11 @@ private:
     ColorSwatch* m_fontColor = nullptr;
     ColorSwatch* m_editorColor = nullptr;
     QToolButton* m_editorSave = nullptr;
+    void listenToWheelsOf(QWidget* area);
+
     QVBoxLayout* m_sections = nullptr;
+    QVBoxLayout* m_left = nullptr;
+    QVBoxLayout* m_right = nullptr;
     QScrollArea* m_scroll = nullptr;
     bool m_showing = false;
 };

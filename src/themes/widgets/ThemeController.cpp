@@ -37,6 +37,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QVBoxLayout>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -164,7 +165,8 @@ void ThemeController::buildOptionsBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Theme"));
     box->setObjectName(QStringLiteral("GroupBox_Tema"));
-    auto* layout = new QHBoxLayout(box);
+    // Two rows, so the box fits one column of the Options page.
+    auto* layout = new QVBoxLayout(box);
     m_nameLabel = new QLabel(QStringLiteral("Theme [default]"));
     m_nameLabel->setObjectName(QStringLiteral("Label_NomeTema"));
     auto* change = new QToolButton;
@@ -179,10 +181,15 @@ void ThemeController::buildOptionsBox()
     m_styleBox->setObjectName(QStringLiteral("ComboBox_Stile"));
     m_styleBox->addItems({QStringLiteral("colorate"), QStringLiteral("coloratissime"), QStringLiteral("indicatori")});
     m_styleBox->setToolTip(QStringLiteral("Grid style of the theme in use"));
-    layout->addWidget(m_nameLabel, 1);
-    layout->addWidget(m_styleBox);
-    layout->addWidget(change);
-    layout->addWidget(modify);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(m_nameLabel, 1);
+    nameRow->addWidget(m_styleBox);
+    layout->addLayout(nameRow);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(change);
+    commands->addWidget(modify);
+    commands->addStretch();
+    layout->addLayout(commands);
     connect(change, &QToolButton::clicked, this, &ThemeController::openChooser);
     connect(modify, &QToolButton::clicked, this, &ThemeController::openEditor);
     connect(m_styleBox, &QComboBox::activated, this, [this](int index) { setGridStyle(GridStyle(index)); });
