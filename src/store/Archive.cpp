@@ -200,7 +200,9 @@ bool Archive::openConnection(const QString& folder, bool readOnly, QString* erro
     }
     // A damaged page in the middle of the file shows only when it is read:
     // the quick check reads every page once, before anything is written.
-    {
+    // A read-only connection writes nothing, and its reads report any damage
+    // they meet.
+    if (!readOnly) {
         QSqlQuery check(db);
         check.setForwardOnly(true);
         if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next()) {

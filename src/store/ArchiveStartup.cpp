@@ -11,10 +11,21 @@ bool ArchiveStartup::openAndUpgrade(Archive& archive, const QString& folder, con
                                     SchemaResult& schema, bool* readOnly, QString* error) const
 {
     *readOnly = false;
-    if (readOnlyAllowed && QFileInfo::exists(QDir(folder).filePath(QLatin1String(Archive::kFileName)))
-        && !Archive::whyNotWritable(folder).isEmpty()) {
-        *readOnly = true;
-        return archive.openReadOnly(folder, error);
+    if (readOnlyAllowed && QFileInfo::exists(QDir(folder).filePath(QLatin1String(Archive::kFileName)))) {
+        // A reader of a current archive neither writes nor checks it: its
+        // reads meet any damage in the pages they need. One it may not write
+        // is read as it is.
+        if (!Archive::whyNotWritable(folder).isEmpty()) {
+            *readOnly = true;
+            return archive.openReadOnly(folder, error);
+        }
+        if (archive.openReadOnly(folder) && Schema(archive.database(), folder, programFolder).isCurrent()) {
+            *readOnly = true;
+            return true;
+        }
+        // Older, unfinished (a journal to roll back) or unreadable: the full
+        // open below brings it up to date or tells what is wrong.
+        archive.close();
     }
     if (beforeOpen)
         beforeOpen(folder);

@@ -23,8 +23,8 @@ public:
     std::function<void(const QString& message)> onNetFileRefused;
     // Runs on a folder before its archive is opened (the pending-restore swap).
     std::function<void(const QString& archiveFolder)> beforeOpen;
-    // For a reader only: an existing archive that cannot be written is opened
-    // read-only, without the create and upgrade step.
+    // For a reader only: an existing archive that is current or cannot be
+    // written is opened read-only, without the create and upgrade step.
     bool readOnlyAllowed = false;
 
     struct Outcome

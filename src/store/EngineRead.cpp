@@ -5,8 +5,6 @@
 
 #include <sqlite3.h>
 
-#include <memory>
-
 namespace brivane::store {
 
 namespace {
@@ -50,59 +48,107 @@ bool bindAll(sqlite3_stmt* statement, const std::function<QVariant(const QString
 
 } // namespace
 
+EngineStatement::EngineStatement(const QSqlDatabase& db, const QString& statement,
+                                 const std::function<QVariant(const QString&)>& valueOf)
+    : m_connection(connectionOf(db))
+{
+    if (!m_connection) {
+        m_failed = true;
+        m_errorText = QStringLiteral("the archive is not open");
+        return;
+    }
+    const QByteArray text = statement.toUtf8();
+    if (sqlite3_prepare_v2(m_connection, text.constData(), int(text.size()), &m_statement, nullptr) != SQLITE_OK
+        || !bindAll(m_statement, valueOf))
+        fail();
+}
+
+EngineStatement::~EngineStatement()
+{
+    sqlite3_finalize(m_statement);
+}
+
+void EngineStatement::fail()
+{
+    m_failed = true;
+    const int code = sqlite3_extended_errcode(m_connection) & 0xFF;
+    m_damaged = code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+    m_errorText = QString::fromUtf8(sqlite3_errmsg(m_connection));
+}
+
+bool EngineStatement::next()
+{
+    if (m_failed)
+        return false;
+    const int status = sqlite3_step(m_statement);
+    if (status == SQLITE_ROW)
+        return true;
+    if (status != SQLITE_DONE)
+        fail();
+    return false;
+}
+
+int EngineStatement::columnCount() const
+{
+    return m_statement ? sqlite3_column_count(m_statement) : 0;
+}
+
+QString EngineStatement::columnName(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+}
+
+bool EngineStatement::isNull(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
+
+qint64 EngineStatement::integer(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
+
+QByteArrayView EngineStatement::text(int column) const
+{
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return QByteArrayView(bytes, sqlite3_column_bytes(m_statement, column));
+}
+
+QVariant EngineStatement::value(int column) const
+{
+    switch (sqlite3_column_type(m_statement, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(m_statement, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_statement, column));
+    case SQLITE_NULL:
+        return QVariant();
+    default:
+        return QVariant(QString::fromUtf8(text(column)));
+    }
+}
+
 bool readEngineRows(const QSqlDatabase& db, const QString& statement,
                     const std::function<QVariant(const QString&)>& valueOf, EngineRows& result,
                     QString* error)
 {
     result = EngineRows();
-    sqlite3* connection = connectionOf(db);
-    if (!connection) {
-        if (error)
-            *error = QStringLiteral("the archive is not open");
-        return false;
-    }
-    const auto fail = [connection, error] {
-        if (error)
-            *error = QString::fromUtf8(sqlite3_errmsg(connection));
-        return false;
-    };
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare16_v2(connection, statement.utf16(), int(statement.size() * sizeof(char16_t)), &raw,
-                             nullptr) != SQLITE_OK)
-        return fail();
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> prepared(raw, sqlite3_finalize);
-    if (!bindAll(raw, valueOf))
-        return fail();
-    const int columns = sqlite3_column_count(raw);
+    EngineStatement read(db, statement, valueOf);
+    const int columns = read.columnCount();
     for (int column = 0; column < columns; ++column)
-        result.fields.append(
-            QSqlField(QString::fromUtf8(sqlite3_column_name(raw, column)), QMetaType(QMetaType::QString)));
-    int status = SQLITE_ROW;
-    while ((status = sqlite3_step(raw)) == SQLITE_ROW) {
+        result.fields.append(QSqlField(read.columnName(column), QMetaType(QMetaType::QString)));
+    while (read.next()) {
         QList<QVariant> row;
         row.reserve(columns);
-        for (int column = 0; column < columns; ++column) {
-            switch (sqlite3_column_type(raw, column)) {
-            case SQLITE_INTEGER:
-                row << QVariant(qlonglong(sqlite3_column_int64(raw, column)));
-                break;
-            case SQLITE_FLOAT:
-                row << QVariant(sqlite3_column_double(raw, column));
-                break;
-            case SQLITE_NULL:
-                row << QVariant();
-                break;
-            default: {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, column));
-                row << QVariant(QString::fromUtf8(text, sqlite3_column_bytes(raw, column)));
-            }
-            }
-        }
+        for (int column = 0; column < columns; ++column)
+            row << read.value(column);
         result.rows << std::move(row);
     }
-    if (status != SQLITE_DONE) {
+    if (read.failed()) {
         result.rows.clear();
-        return fail();
+        if (error)
+            *error = read.errorText();
+        return false;
     }
     return true;
 }

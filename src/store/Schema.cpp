@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -21,6 +22,49 @@ struct SettingsStep
     QString update;      // the default the step gives its columns
     bool reload;
 };
+
+// The columns the settings table gained over the years, oldest first, each
+// step with the value it gives the existing row.
+QList<SettingsStep> settingsSteps(bool legacyArchivePresent)
+{
+    const QString logical = QStringLiteral("INTEGER");
+    const QString text = QStringLiteral("TEXT");
+    const QStringList tabColumns = {
+        QStringLiteral("TabShotVisible"),  QStringLiteral("TabYearVisible"),     QStringLiteral("TabMonthVisible"),
+        QStringLiteral("TabWeekVisible"),  QStringLiteral("TabTodayVisible"),    QStringLiteral("TabContactsVisible"),
+        QStringLiteral("TabNotesVisible"), QStringLiteral("TabToDoVisible")};
+    QStringList tabUpdates;
+    for (const QString& column : tabColumns)
+        tabUpdates << column + QStringLiteral(" = true");
+
+    return {
+        {{QStringLiteral("futuro_flag")}, logical, QStringLiteral("UPDATE BRset63 SET futuro_flag = false"), false},
+        {{QStringLiteral("futuro_days")}, QStringLiteral("INTEGER"), QStringLiteral("UPDATE BRset63 SET futuro_days = 5"), true},
+        {{QStringLiteral("scala_index")}, QStringLiteral("INTEGER"), QStringLiteral("UPDATE BRset63 SET scala_index = 0"), true},
+        {{QStringLiteral("ampm")}, logical, QStringLiteral("UPDATE BRset63 SET ampm = false"), true},
+        {{QStringLiteral("theme_name")}, text, QStringLiteral("UPDATE BRset63 SET theme_name = 'default'"), true},
+        {tabColumns, logical, QStringLiteral("UPDATE BRset63 SET ") + tabUpdates.join(QStringLiteral(", ")), true},
+        {{QStringLiteral("centralino")}, logical, QStringLiteral("UPDATE BRset63 SET centralino = false"), true},
+        {{QStringLiteral("charset")}, QStringLiteral("INTEGER"), QStringLiteral("UPDATE BRset63 SET charset = 0"), true},
+        {{QStringLiteral("gridmode")}, logical, QStringLiteral("UPDATE BRset63 SET gridmode = false"), true},
+        {{QStringLiteral("hidetips")}, logical, QStringLiteral("UPDATE BRset63 SET hidetips = false"), true},
+        {{QStringLiteral("migrationinfo")}, logical,
+         legacyArchivePresent ? QStringLiteral("UPDATE BRset63 SET migrationinfo = true")
+                                : QStringLiteral("UPDATE BRset63 SET migrationinfo = false"),
+         true},
+        {{QStringLiteral("solalettura")}, logical, QStringLiteral("UPDATE BRset63 SET solalettura = false"), false},
+    };
+}
+
+// Where each section remembers the group it showed last.
+constexpr const char* kGroupMemoryColumns[] = {"mem_group_contact", "mem_group_note", "mem_group_list"};
+
+// The name an index statement creates ("CREATE INDEX IF NOT EXISTS name ON ...").
+QString indexName(const QString& statement)
+{
+    static const QRegularExpression name(QStringLiteral("IF NOT EXISTS (\\w+) ON"));
+    return name.match(statement).captured(1);
+}
 
 QString created(const char* name)
 {
@@ -50,6 +94,42 @@ bool Schema::run(const QString& statement, QString* error)
         return false;
     }
     return true;
+}
+
+bool Schema::isCurrent() const
+{
+    if (QFile::exists(QDir(m_archiveFolder).filePath(QStringLiteral("DROPSET"))))
+        return false;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT lower(name) FROM sqlite_master WHERE type IN ('table', 'index')")))
+        return false;
+    QStringList names;
+    while (query.next())
+        names << query.value(0).toString();
+    query.finish();
+    QStringList wanted;
+    for (const QString& table : tableNames())
+        wanted << table.toLower();
+    for (const QString& index : tables::createTaskIndexes() + tables::createContactIndexes())
+        wanted << indexName(index).toLower();
+    for (const QString& name : std::as_const(wanted)) {
+        if (!names.contains(name))
+            return false;
+    }
+
+    QStringList settingsColumns;
+    for (const SettingsStep& step : settingsSteps(false))
+        settingsColumns << step.columns;
+    for (const char* column : kGroupMemoryColumns)
+        settingsColumns << QLatin1String(column);
+    const QSqlRecord settings = m_db.record(QStringLiteral("BRset63"));
+    for (const QString& column : std::as_const(settingsColumns)) {
+        if (settings.indexOf(column) < 0)
+            return false;
+    }
+    return m_db.record(QStringLiteral("BRnot80")).indexOf(QStringLiteral("gruppo")) >= 0
+           && m_db.record(QStringLiteral("BRtod63")).indexOf(QStringLiteral("gruppo")) >= 0;
 }
 
 bool Schema::tableExists(const QString& table) const
@@ -108,34 +188,7 @@ bool Schema::upgradeSettings(SettingsRecord& settings, QString* error)
         }
     }
 
-    const QString logical = QStringLiteral("INTEGER");
-    const QString text = QStringLiteral("TEXT");
-    const QStringList tabColumns = {
-        QStringLiteral("TabShotVisible"),  QStringLiteral("TabYearVisible"),     QStringLiteral("TabMonthVisible"),
-        QStringLiteral("TabWeekVisible"),  QStringLiteral("TabTodayVisible"),    QStringLiteral("TabContactsVisible"),
-        QStringLiteral("TabNotesVisible"), QStringLiteral("TabToDoVisible")};
-    QStringList tabUpdates;
-    for (const QString& column : tabColumns)
-        tabUpdates << column + QStringLiteral(" = true");
-
-    const QList<SettingsStep> steps = {
-        {{QStringLiteral("futuro_flag")}, logical, QStringLiteral("UPDATE BRset63 SET futuro_flag = false"), false},
-        {{QStringLiteral("futuro_days")}, QStringLiteral("INTEGER"), QStringLiteral("UPDATE BRset63 SET futuro_days = 5"), true},
-        {{QStringLiteral("scala_index")}, QStringLiteral("INTEGER"), QStringLiteral("UPDATE BRset63 SET scala_index = 0"), true},
-        {{QStringLiteral("ampm")}, logical, QStringLiteral("UPDATE BRset63 SET ampm = false"), true},
-        {{QStringLiteral("theme_name")}, text, QStringLiteral("UPDATE BRset63 SET theme_name = 'default'"), true},
-        {tabColumns, logical, QStringLiteral("UPDATE BRset63 SET ") + tabUpdates.join(QStringLiteral(", ")), true},
-        {{QStringLiteral("centralino")}, logical, QStringLiteral("UPDATE BRset63 SET centralino = false"), true},
-        {{QStringLiteral("charset")}, QStringLiteral("INTEGER"), QStringLiteral("UPDATE BRset63 SET charset = 0"), true},
-        {{QStringLiteral("gridmode")}, logical, QStringLiteral("UPDATE BRset63 SET gridmode = false"), true},
-        {{QStringLiteral("hidetips")}, logical, QStringLiteral("UPDATE BRset63 SET hidetips = false"), true},
-        {{QStringLiteral("migrationinfo")}, logical,
-         legacyArchivePresent() ? QStringLiteral("UPDATE BRset63 SET migrationinfo = true")
-                                : QStringLiteral("UPDATE BRset63 SET migrationinfo = false"),
-         true},
-        {{QStringLiteral("solalettura")}, logical, QStringLiteral("UPDATE BRset63 SET solalettura = false"), false},
-    };
-
+    const QList<SettingsStep> steps = settingsSteps(legacyArchivePresent());
     for (const SettingsStep& step : steps) {
         if (settings.hasColumn(step.columns.first()))
             continue;
@@ -238,7 +291,7 @@ bool Schema::createAndUpgrade(SchemaResult& result, QString* error)
         result.toDoGroupsSeeded = true;
     }
 
-    for (const char* column : {"mem_group_contact", "mem_group_note", "mem_group_list"}) {
+    for (const char* column : kGroupMemoryColumns) {
         if (settings.hasColumn(QLatin1String(column)))
             continue;
         if (!addColumn(QStringLiteral("BRset63"), QLatin1String(column), QStringLiteral("TEXT"), error)

@@ -30,6 +30,9 @@ public:
     Schema(QSqlDatabase db, QString archiveFolder, QString programFolder);
 
     bool createAndUpgrade(SchemaResult& result, QString* error = nullptr);
+    // True when createAndUpgrade would change nothing: every table, column
+    // and index is there and no DROPSET marker waits. Only reads.
+    bool isCurrent() const;
 
     static QStringList tableNames();
 

@@ -226,8 +226,9 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(file.fileName()).size(), qint64(27 * 200));
     }
 
-    // Pages overwritten in the middle of the archive: exit 1 with the
-    // damage told on stderr, and not a byte of the file changed.
+    // Pages overwritten from the middle of the archive on, among them rows
+    // of the printed day: exit 1 with the damage told on stderr, nothing
+    // printed, and not a byte of the file changed.
     void damagedArchiveExitsWithOne()
     {
         QTemporaryDir home;
@@ -241,8 +242,9 @@ private Q_SLOTS:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.size() > 40 * 4096);
-        file.seek(file.size() / 2 / 4096 * 4096);
-        file.write(QByteArray(2 * 4096, '\x5A'));
+        const qint64 middle = file.size() / 2 / 4096 * 4096;
+        file.seek(middle);
+        file.write(QByteArray(file.size() - middle, '\x5A'));
         file.close();
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray damaged = file.readAll();
@@ -254,6 +256,32 @@ private Q_SLOTS:
         QCOMPARE(run.out, QString());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll() == damaged);
+    }
+
+    // A current archive is only read: the agenda prints while another
+    // computer holds the write lock, instead of waiting for it. An older
+    // one is brought up to date first, as the program would.
+    void currentArchiveIsReadWhileAnotherWrites()
+    {
+        QTemporaryDir home;
+        const QString folder = home.path() + QStringLiteral("/myarcs");
+        addTasks(folder, {{QStringLiteral("O"), QStringLiteral("shared task"), QStringLiteral("2025-05-05")}});
+        store::Archive writer(QStringLiteral("writer"));
+        QVERIFY(writer.open(folder));
+        QSqlQuery lock(writer.database());
+        QVERIFY(lock.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QVERIFY(lock.exec(QStringLiteral("INSERT INTO BRarc66 (flag, id, datefull) VALUES ('O', 'unsaved', '2025-05-05')")));
+
+        const Run run = runAgenda(home.path(), {QStringLiteral("--agenda"), QStringLiteral("2025-05-05")});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.endsWith(QStringLiteral("\tshared task\n")), qPrintable(run.out + run.err));
+        QVERIFY(!run.out.contains(QStringLiteral("unsaved")));
+        QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
+
+        QVERIFY(lock.exec(QStringLiteral("DROP INDEX BRarc66_list_O")));
+        QCOMPARE(runAgenda(home.path(), {QStringLiteral("--agenda"), QStringLiteral("2025-05-05")}).status, 0);
+        QVERIFY(lock.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'BRarc66_list_O'")));
+        QVERIFY(lock.next());
     }
 
     // Printing only reads: an archive the user may not write, as a file or
