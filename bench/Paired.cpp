@@ -280,6 +280,11 @@ QList<Figure> agendaFigures(const QString& home, const QString& smallHome, const
     return figures;
 }
 
+QByteArray agendaShellScript(const QSqlDatabase& db, const QDate& from, int days)
+{
+    return shellScript(db, cli::agendaStatement(false), from, days);
+}
+
 QList<Figure> windowFigures(const QString& home, const QString& emptyHome, const QString& archivePath)
 {
     QList<Figure> figures;

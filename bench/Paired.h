@@ -38,6 +38,9 @@ QList<Figure> searchFigures(const QSqlDatabase& db);
 // the same statements on the same archive.
 QList<Figure> agendaFigures(const QString& home, const QString& smallHome, const QDate& day,
                             const QSqlDatabase& db);
+// The sqlite3 shell script that is the floor of the terminal agenda: the
+// agenda's statement for each of `days` days from `from`, printed the same way.
+QByteArray agendaShellScript(const QSqlDatabase& db, const QDate& from, int days);
 // The real window in a child process: start-up, day and list steps, and a
 // second process writing while the window is idle.
 QList<Figure> windowFigures(const QString& home, const QString& emptyHome, const QString& archivePath);

@@ -254,7 +254,7 @@ int generateCommand(const QStringList& arguments)
         }
     }
     if (arguments.size() < 3 || arguments.size() > 4) {
-        err << "usage: brivane-bench [--generate DIR [N] | --themes]\n";
+        err << "usage: brivane-bench [--generate DIR [N] | --themes | --shell-script DIR yyyy-mm-dd [DAYS]]\n";
         return 2;
     }
     QString error;
@@ -282,6 +282,28 @@ void printThemeFigures(const QString& home)
         << QString::number(theme.firstShow.median / qMax(0.001, theme.processFloor.median), 'f', 1)
         << " x the --agenda process.\n";
     out.flush();
+}
+
+// Prints the sqlite3 shell script the agenda figures use as their floor, to
+// time it by hand: brivane-bench --shell-script DIR 2025-07-15 | sqlite3 DIR/myarcs/boarc.abs
+int shellScriptCommand(const QStringList& arguments)
+{
+    const QDate day = QDate::fromString(arguments.value(3), u"yyyy-MM-dd"_s);
+    bool ok = arguments.size() < 5;
+    const int days = ok ? 1 : arguments[4].toInt(&ok);
+    if (arguments.size() < 4 || arguments.size() > 5 || !day.isValid() || !ok || days < 1) {
+        err << "usage: brivane-bench --shell-script DIR yyyy-mm-dd [DAYS]\n";
+        return 2;
+    }
+    store::Archive archive(u"SCRIPT"_s);
+    QString error;
+    if (!archive.openReadOnly(store::ArchiveLocation::defaultArchiveFolder(arguments[2] + u'/'), &error)) {
+        err << "brivane-bench: " << error << "\n";
+        return 1;
+    }
+    out << QString::fromUtf8(bench::agendaShellScript(archive.database(), day, days));
+    out.flush();
+    return 0;
 }
 
 // Only the theme figures, on a freshly generated archive.
@@ -460,8 +482,10 @@ int main(int argc, char* argv[])
         return generateCommand(arguments);
     if (arguments.size() > 1 && arguments[1] == u"--themes")
         return themesCommand();
+    if (arguments.size() > 1 && arguments[1] == u"--shell-script")
+        return shellScriptCommand(arguments);
     if (arguments.size() > 1) {
-        err << "usage: brivane-bench [--generate DIR [N] | --themes]\n";
+        err << "usage: brivane-bench [--generate DIR [N] | --themes | --shell-script DIR yyyy-mm-dd [DAYS]]\n";
         return 2;
     }
     return benchmark();
