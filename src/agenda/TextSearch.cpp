@@ -21,8 +21,11 @@ QString caseInsensitiveLike(const QString& column, const QString& placeholder, c
         QStringLiteral("UPPER(") + column + QStringLiteral(") LIKE UPPER(") + placeholder + QLatin1Char(')');
     if (!isAscii(typed))
         return QLatin1Char('(') + unicode + QLatin1Char(')');
-    return QLatin1Char('(') + column + QStringLiteral(" LIKE ") + placeholder + QStringLiteral(" OR (") +
-           column + QStringLiteral(" GLOB '*[^ -~]*' AND ") + unicode + QStringLiteral("))");
+    // A text holds characters beyond ASCII when its UTF-8 bytes outnumber
+    // its characters; the byte count is known without reading the text.
+    return QLatin1Char('(') + column + QStringLiteral(" LIKE ") + placeholder + QStringLiteral(" OR (length(CAST(") +
+           column + QStringLiteral(" AS BLOB)) > length(") + column + QStringLiteral(") AND ") + unicode +
+           QStringLiteral("))");
 }
 
 } // namespace brivane::agenda
