@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <string_view>
+
 using namespace Qt::StringLiterals;
 
 namespace brivane::agenda {
@@ -31,6 +33,14 @@ bool isDoneForText(QStringView fatto, QStringView day)
 {
     const QStringView date = fatto.left(10);
     return date >= day && QDate::fromString(date, u"yyyy-MM-dd").isValid();
+}
+
+bool isDoneForText(QByteArrayView fatto, QByteArrayView day)
+{
+    // A real date is ASCII, so its first ten bytes are its first ten characters.
+    const QByteArrayView date = fatto.first(qMin<qsizetype>(10, fatto.size()));
+    return std::string_view(date.data(), size_t(date.size())) >= std::string_view(day.data(), size_t(day.size()))
+           && QDate::fromString(QLatin1StringView(date), u"yyyy-MM-dd").isValid();
 }
 
 DoneState toggledDone(const DoneState& current, const QDate& viewed)

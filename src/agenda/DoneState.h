@@ -32,6 +32,8 @@ bool isDoneFor(const QDate& fatto, const QDate& day);
 // text: stored dates compare as text, and only a text that would count as
 // done is checked for being a real date.
 bool isDoneForText(QStringView fatto, QStringView day);
+// The same on the stored UTF-8 bytes of fatto and the day.
+bool isDoneForText(QByteArrayView fatto, QByteArrayView day);
 
 // The "Check" command for the viewed date: a task ticked for that date (or a
 // later one) is cleared to the undone date; anything else is ticked for it.

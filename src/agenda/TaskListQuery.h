@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/EngineRead.h"
+
 #include <QAbstractTableModel>
 #include <QDate>
 #include <QHash>
@@ -7,6 +9,8 @@
 #include <QSqlDatabase>
 #include <QSqlRecord>
 #include <QStringList>
+
+#include <memory>
 
 class QSqlQuery;
 
@@ -42,19 +46,24 @@ public:
                        int role = Qt::EditRole) override;
 
 protected:
-    // A row as read, with what its look depends on worked out once.
+    // A row as read (a place in the block of rows read with it), with what
+    // its look depends on worked out once.
     struct Row
     {
-        QList<QVariant> values;
+        std::shared_ptr<const store::EngineRows> block;
+        int index = 0;
         quint8 colour = 0;
         bool struck = false;
         bool hasNote = false;
+
+        QVariant value(int column) const;
+        QByteArrayView text(int column) const;
     };
 
     void takeFields(const QSqlRecord& fields);
-    // The rows as read, with their look worked out.
-    QList<Row> readRows(QList<QList<QVariant>> values) const;
-    virtual bool isStruck(const QList<QVariant>& values) const;
+    // The rows of a block, with their look worked out.
+    QList<Row> readRows(std::shared_ptr<const store::EngineRows> block) const;
+    virtual bool isStruck(const Row& row) const;
     int fieldIndex(const char* name) const { return m_fields.indexOf(QLatin1String(name)); }
 
     // Replaces the whole result (rows in memory, or a count whose rows are
@@ -161,12 +170,13 @@ public:
     bool isDoneAt(int row) const;
 
 protected:
-    bool isStruck(const QList<QVariant>& values) const override;
+    bool isStruck(const Row& row) const override;
     QString displayText(const Row& row, int column) const override;
 
 private:
     QDate m_day;
-    QString m_dayText;
+    QByteArray m_dayText;
+    int m_fattoColumn = -1;
 };
 
 } // namespace brivane::agenda

@@ -114,7 +114,6 @@ int runAgenda(const AgendaRequest& request, const QString& programFolder, QTextS
     for (int offset = 0; offset < request.days; ++offset) {
         const QDate day = request.from.addDays(offset);
         const QByteArray date = store::toSqlDate(day).toLatin1();
-        const QString dayText = QString::fromLatin1(date);
         store::EngineStatement rows(archive.database(), statement,
                                     [&day](const QString& name) { return agenda::dayParameter(name, day); });
         while (rows.next()) {
@@ -127,7 +126,7 @@ int runAgenda(const AgendaRequest& request, const QString& programFolder, QTextS
             text += rows.text(Flag);
             text += '\t';
             text += QByteArray::number(rows.integer(Codimp));
-            text += agenda::isDoneForText(QString::fromUtf8(rows.text(Fatto)), dayText) ? "\tY\t" : "\tN\t";
+            text += agenda::isDoneForText(rows.text(Fatto), date) ? "\tY\t" : "\tN\t";
             appendFlattened(text, rows.text(Id));
             text += '\n';
         }

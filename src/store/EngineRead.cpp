@@ -98,6 +98,16 @@ QString EngineStatement::columnName(int column) const
     return QString::fromUtf8(sqlite3_column_name(m_statement, column));
 }
 
+int EngineStatement::type(int column) const
+{
+    return sqlite3_column_type(m_statement, column);
+}
+
+double EngineStatement::real(int column) const
+{
+    return sqlite3_column_double(m_statement, column);
+}
+
 bool EngineStatement::isNull(int column) const
 {
     return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
@@ -128,6 +138,34 @@ QVariant EngineStatement::value(int column) const
     }
 }
 
+bool EngineRows::isNull(int row, int column) const
+{
+    return cell(row, column).type == SQLITE_NULL;
+}
+
+QByteArrayView EngineRows::text(int row, int column) const
+{
+    const Cell& c = cell(row, column);
+    if (c.type != SQLITE_TEXT && c.type != SQLITE_BLOB)
+        return {};
+    return QByteArrayView(m_text.constData() + c.offset, c.length);
+}
+
+QVariant EngineRows::value(int row, int column) const
+{
+    const Cell& c = cell(row, column);
+    switch (c.type) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(c.integer));
+    case SQLITE_FLOAT:
+        return QVariant(c.real);
+    case SQLITE_NULL:
+        return QVariant();
+    default:
+        return QVariant(QString::fromUtf8(text(row, column)));
+    }
+}
+
 bool readEngineRows(const QSqlDatabase& db, const QString& statement,
                     const std::function<QVariant(const QString&)>& valueOf, EngineRows& result,
                     QString* error)
@@ -137,15 +175,33 @@ bool readEngineRows(const QSqlDatabase& db, const QString& statement,
     const int columns = read.columnCount();
     for (int column = 0; column < columns; ++column)
         result.fields.append(QSqlField(read.columnName(column), QMetaType(QMetaType::QString)));
+    result.m_columns = columns;
     while (read.next()) {
-        QList<QVariant> row;
-        row.reserve(columns);
-        for (int column = 0; column < columns; ++column)
-            row << read.value(column);
-        result.rows << std::move(row);
+        for (int column = 0; column < columns; ++column) {
+            EngineRows::Cell cell;
+            cell.type = quint8(read.type(column));
+            switch (cell.type) {
+            case SQLITE_INTEGER:
+                cell.integer = read.integer(column);
+                break;
+            case SQLITE_FLOAT:
+                cell.real = read.real(column);
+                break;
+            case SQLITE_NULL:
+                cell.integer = 0;
+                break;
+            default: {
+                const QByteArrayView bytes = read.text(column);
+                cell.offset = result.m_text.size();
+                cell.length = qint32(bytes.size());
+                result.m_text.append(bytes);
+            }
+            }
+            result.m_cells.push_back(cell);
+        }
     }
     if (read.failed()) {
-        result.rows.clear();
+        result = EngineRows();
         if (error)
             *error = read.errorText();
         return false;

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -37,7 +38,10 @@ public:
     int columnCount() const;
     QString columnName(int column) const;
     bool isNull(int column) const;
+    // SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB or SQLITE_NULL.
+    int type(int column) const;
     qint64 integer(int column) const;
+    double real(int column) const;
     // The value as UTF-8 text, valid until the next row.
     QByteArrayView text(int column) const;
     // The value as Qt SQL gives it: qlonglong, double, QString or, for NULL,
@@ -55,12 +59,39 @@ private:
 };
 
 // Every row of a statement, read to its end and finished before the call
-// returns, as plain values (see EngineStatement::value). A list that shows
-// thousands of rows pays the engine's own cost and little more.
-struct EngineRows
+// returns, held as the engine gave them: the texts of all cells back to back
+// in one UTF-8 buffer, so thousands of rows cost no allocation per cell. A
+// cell becomes a QVariant only when asked for (see EngineStatement::value).
+class EngineRows
 {
+public:
     QSqlRecord fields;
-    QList<QList<QVariant>> rows;
+
+    int rowCount() const { return m_columns > 0 ? int(m_cells.size() / size_t(m_columns)) : 0; }
+    bool isNull(int row, int column) const;
+    // The stored text of a text cell; empty for any other.
+    QByteArrayView text(int row, int column) const;
+    QVariant value(int row, int column) const;
+
+private:
+    friend bool readEngineRows(const QSqlDatabase&, const QString&, const std::function<QVariant(const QString&)>&,
+                               EngineRows&, QString*);
+
+    struct Cell
+    {
+        union {
+            qint64 integer;
+            double real;
+            qsizetype offset; // of a text in m_text
+        };
+        qint32 length = 0;
+        quint8 type = 0; // SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB or SQLITE_NULL
+    };
+    const Cell& cell(int row, int column) const { return m_cells[size_t(row) * size_t(m_columns) + size_t(column)]; }
+
+    QByteArray m_text;
+    std::vector<Cell> m_cells;
+    int m_columns = 0;
 };
 
 bool readEngineRows(const QSqlDatabase& db, const QString& statement,

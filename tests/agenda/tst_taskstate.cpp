@@ -23,6 +23,8 @@ private Q_SLOTS:
     void initTestCase();
     void toggledDone_data();
     void toggledDone();
+    void storedDoneText_data();
+    void storedDoneText();
     void undoneDateSortsBeforeRealDates();
     void toggleDoneInArchive();
     void repeatingTaskTickedOnceIsUndoneLater();
@@ -120,6 +122,30 @@ void TaskStateTest::toggledDone()
     const DoneState result = brivane::agenda::toggledDone({fatto, ticked}, QDate(2024, 3, 15));
     QCOMPARE(result.fatto, expectedFatto);
     QCOMPARE(result.ticked, expectedTicked);
+}
+
+// The lists and the terminal agenda test the stored text of fatto, as
+// UTF-16 or as the engine's UTF-8 bytes: both read it alike.
+void TaskStateTest::storedDoneText_data()
+{
+    QTest::addColumn<QString>("fatto");
+    QTest::addColumn<bool>("done");
+    QTest::newRow("the viewed day") << u"2024-03-15"_s << true;
+    QTest::newRow("a later day with a time") << u"2024-03-16 10:00"_s << true;
+    QTest::newRow("an earlier day") << u"2024-03-14"_s << false;
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("later as text, not a date") << u"9999-99-99"_s << false;
+    QTest::newRow("later as text, short") << u"2024-3-15"_s << false;
+    QTest::newRow("a date then other letters") << u"2024-03-15 é"_s << true;
+    QTest::newRow("other letters first") << u"é2024-03-15"_s << false;
+}
+
+void TaskStateTest::storedDoneText()
+{
+    QFETCH(QString, fatto);
+    QFETCH(bool, done);
+    QCOMPARE(brivane::agenda::isDoneForText(fatto, u"2024-03-15"), done);
+    QCOMPARE(brivane::agenda::isDoneForText(QByteArrayView(fatto.toUtf8()), QByteArrayView("2024-03-15")), done);
 }
 
 void TaskStateTest::undoneDateSortsBeforeRealDates()
