@@ -7,9 +7,11 @@
 #include "store/ArchiveLocation.h"
 #include "store/ArchiveStartup.h"
 #include "store/EngineRead.h"
+#include "store/Schema.h"
 #include "store/SqlDate.h"
 
-#include <QSqlQuery>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace brivane::cli {
@@ -17,6 +19,8 @@ namespace brivane::cli {
 namespace {
 
 constexpr int kMaxDays = 3660;
+// As long as the program waits for another computer's write.
+constexpr int kBusyMs = 5000;
 
 // A description on one line: its line breaks become blanks.
 void appendFlattened(QByteArray& text, QByteArrayView value)
@@ -78,8 +82,77 @@ bool parseAgendaArguments(const QStringList& arguments, const QDate& today, Agen
     return true;
 }
 
+namespace {
+
+// Prints the agenda from an open engine connection to the archive at `path`.
+int printAgenda(sqlite3* connection, const QString& path, const AgendaRequest& request, QTextStream& out,
+                QTextStream& err)
+{
+    // Columns by position, dates compared as their stored text, and the
+    // whole answer written at once: the output costs little beside the
+    // engine's own work.
+    enum Column { Orario, Orario2, Flag, Codimp, Fatto, Id };
+    // One day reads most pages once, and fresh cache memory costs more than
+    // reading a page again; more days come back to the same pages.
+    store::EngineStatement(connection, QStringLiteral("PRAGMA cache_size=-%1").arg(qMin(32768, 2000 * request.days)),
+                           [](const QString&) { return QVariant(); })
+        .next();
+    const QString statement = agendaStatement(request.showSuspended);
+    QByteArray text;
+    for (int offset = 0; offset < request.days; ++offset) {
+        const QDate day = request.from.addDays(offset);
+        const QByteArray date = store::toSqlDate(day).toLatin1();
+        store::EngineStatement rows(connection, statement,
+                                    [&day](const QString& name) { return agenda::dayParameter(name, day); });
+        while (rows.next()) {
+            text += date;
+            text += '\t';
+            text += rows.text(Orario);
+            text += '\t';
+            text += rows.text(Orario2);
+            text += '\t';
+            text += rows.text(Flag);
+            text += '\t';
+            text += QByteArray::number(rows.integer(Codimp));
+            text += agenda::isDoneForText(rows.text(Fatto), date) ? "\tY\t" : "\tN\t";
+            appendFlattened(text, rows.text(Id));
+            text += '\n';
+        }
+        // A failed read ends the run with nothing printed: part of an
+        // agenda would pass for all of it.
+        if (rows.failed()) {
+            err << "brivane-organizer: "
+                << (rows.damaged() ? store::Archive::damagedText(path) : rows.errorText()) << "\n";
+            return AgendaArchiveError;
+        }
+    }
+    // The text is UTF-8 already, as the stream would write it: a stream on
+    // a file takes the bytes as they are.
+    out.flush();
+    if (QIODevice* device = out.device()) {
+        device->write(text);
+    } else {
+        out << QString::fromUtf8(text);
+        out.flush();
+    }
+    return AgendaOk;
+}
+
+} // namespace
+
 int runAgenda(const AgendaRequest& request, const QString& programFolder, QTextStream& out, QTextStream& err)
 {
+    // The common case, no shared folder named in Net.txt and an archive
+    // whose layout is current, only reads: a bare engine connection does it
+    // without loading Qt SQL and its driver.
+    const QString defaultFolder = store::ArchiveLocation::defaultArchiveFolder(programFolder);
+    const QString defaultPath = QDir(defaultFolder).filePath(QLatin1String(store::Archive::kFileName));
+    if (!store::ArchiveLocation::readNetFile(defaultFolder).present && QFileInfo::exists(defaultPath)) {
+        store::EngineReader reader;
+        if (reader.open(defaultPath, kBusyMs) && store::Schema::isCurrent(reader.handle(), defaultFolder))
+            return printAgenda(reader.handle(), defaultPath, request, out, err);
+    }
+
     store::ArchiveStartup startup;
     startup.onMissingSharedFolder = [&err](const QString& named, const QString& fallback) {
         err << "warning: the archive folder \"" << named << "\" named in Net.txt was not found; using the default folder \""
@@ -101,46 +174,7 @@ int runAgenda(const AgendaRequest& request, const QString& programFolder, QTextS
         err << "brivane-organizer: " << error << "\n";
         return AgendaArchiveError;
     }
-
-    // Columns by position, dates compared as their stored text, and the
-    // whole answer written at once: the output costs little beside the
-    // engine's own work.
-    enum Column { Orario, Orario2, Flag, Codimp, Fatto, Id };
-    // One day reads most pages once, and fresh cache memory costs more than
-    // reading a page again; more days come back to the same pages.
-    QSqlQuery(archive.database()).exec(QStringLiteral("PRAGMA cache_size=-%1").arg(qMin(32768, 2000 * request.days)));
-    const QString statement = agendaStatement(request.showSuspended);
-    QByteArray text;
-    for (int offset = 0; offset < request.days; ++offset) {
-        const QDate day = request.from.addDays(offset);
-        const QByteArray date = store::toSqlDate(day).toLatin1();
-        store::EngineStatement rows(archive.database(), statement,
-                                    [&day](const QString& name) { return agenda::dayParameter(name, day); });
-        while (rows.next()) {
-            text += date;
-            text += '\t';
-            text += rows.text(Orario);
-            text += '\t';
-            text += rows.text(Orario2);
-            text += '\t';
-            text += rows.text(Flag);
-            text += '\t';
-            text += QByteArray::number(rows.integer(Codimp));
-            text += agenda::isDoneForText(rows.text(Fatto), date) ? "\tY\t" : "\tN\t";
-            appendFlattened(text, rows.text(Id));
-            text += '\n';
-        }
-        // A failed read ends the run with nothing printed: part of an
-        // agenda would pass for all of it.
-        if (rows.failed()) {
-            err << "brivane-organizer: "
-                << (rows.damaged() ? store::Archive::damagedText(archive.filePath()) : rows.errorText()) << "\n";
-            return AgendaArchiveError;
-        }
-    }
-    out << QString::fromUtf8(text);
-    out.flush();
-    return AgendaOk;
+    return printAgenda(store::engineHandle(archive.database()), archive.filePath(), request, out, err);
 }
 
 int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)

@@ -1,5 +1,6 @@
 #include "store/EngineRead.h"
 
+#include <QFile>
 #include <QSqlDriver>
 #include <QSqlField>
 
@@ -8,14 +9,6 @@
 namespace brivane::store {
 
 namespace {
-
-sqlite3* connectionOf(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.data());
-}
 
 bool bindAll(sqlite3_stmt* statement, const std::function<QVariant(const QString&)>& valueOf)
 {
@@ -48,9 +41,47 @@ bool bindAll(sqlite3_stmt* statement, const std::function<QVariant(const QString
 
 } // namespace
 
+sqlite3* engineHandle(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.data());
+}
+
+EngineReader::~EngineReader()
+{
+    sqlite3_close_v2(m_connection);
+}
+
+void EngineReader::close()
+{
+    sqlite3_close_v2(m_connection);
+    m_connection = nullptr;
+}
+
+bool EngineReader::open(const QString& path, int busyMs)
+{
+    close();
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_connection, SQLITE_OPEN_READONLY, nullptr)
+        != SQLITE_OK) {
+        sqlite3_close_v2(m_connection);
+        m_connection = nullptr;
+        return false;
+    }
+    sqlite3_busy_timeout(m_connection, busyMs);
+    return true;
+}
+
 EngineStatement::EngineStatement(const QSqlDatabase& db, const QString& statement,
                                  const std::function<QVariant(const QString&)>& valueOf)
-    : m_connection(connectionOf(db))
+    : EngineStatement(engineHandle(db), statement, valueOf)
+{
+}
+
+EngineStatement::EngineStatement(sqlite3* connection, const QString& statement,
+                                 const std::function<QVariant(const QString&)>& valueOf)
+    : m_connection(connection)
 {
     if (!m_connection) {
         m_failed = true;

@@ -24,6 +24,8 @@ class EngineStatement
 public:
     EngineStatement(const QSqlDatabase& db, const QString& statement,
                     const std::function<QVariant(const QString&)>& valueOf);
+    EngineStatement(sqlite3* connection, const QString& statement,
+                    const std::function<QVariant(const QString&)>& valueOf);
     ~EngineStatement();
     EngineStatement(const EngineStatement&) = delete;
     EngineStatement& operator=(const EngineStatement&) = delete;
@@ -56,6 +58,28 @@ private:
     bool m_failed = false;
     bool m_damaged = false;
     QString m_errorText;
+};
+
+// The SQLite connection under a Qt SQL one (null when it is not open).
+sqlite3* engineHandle(const QSqlDatabase& db);
+
+// A connection of its own that only reads an archive file, for a reader that
+// needs nothing of Qt SQL (the terminal agenda). Closed when it goes.
+class EngineReader
+{
+public:
+    EngineReader() = default;
+    ~EngineReader();
+    EngineReader(const EngineReader&) = delete;
+    EngineReader& operator=(const EngineReader&) = delete;
+
+    // Opens `path` read-only, waiting up to `busyMs` for another writer.
+    bool open(const QString& path, int busyMs);
+    void close();
+    sqlite3* handle() const { return m_connection; }
+
+private:
+    sqlite3* m_connection = nullptr;
 };
 
 // Every row of a statement, read to its end and finished before the call

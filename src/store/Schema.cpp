@@ -1,5 +1,6 @@
 #include "store/Schema.h"
 
+#include "store/EngineRead.h"
 #include "store/SettingsStore.h"
 #include "store/TableDefinitions.h"
 #include "store/WriteTransaction.h"
@@ -10,6 +11,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <algorithm>
 
 namespace brivane::store {
 
@@ -98,38 +101,46 @@ bool Schema::run(const QString& statement, QString* error)
 
 bool Schema::isCurrent() const
 {
-    if (QFile::exists(QDir(m_archiveFolder).filePath(QStringLiteral("DROPSET"))))
+    return isCurrent(engineHandle(m_db), m_archiveFolder);
+}
+
+bool Schema::isCurrent(sqlite3* connection, const QString& archiveFolder)
+{
+    if (QFile::exists(QDir(archiveFolder).filePath(QStringLiteral("DROPSET"))))
         return false;
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT lower(name) FROM sqlite_master WHERE type IN ('table', 'index')")))
-        return false;
+    const auto namesOf = [connection](const QString& statement, const QString& table, QStringList* names) {
+        EngineStatement read(connection, statement, [&table](const QString&) { return QVariant(table); });
+        while (read.next())
+            names->append(QString::fromUtf8(read.text(0)).toLower());
+        return !read.failed();
+    };
     QStringList names;
-    while (query.next())
-        names << query.value(0).toString();
-    query.finish();
+    if (!namesOf(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'index')"), QString(), &names))
+        return false;
     QStringList wanted;
     for (const QString& table : tableNames())
         wanted << table.toLower();
     for (const QString& index : tables::createTaskIndexes() + tables::createContactIndexes())
         wanted << indexName(index).toLower();
-    for (const QString& name : std::as_const(wanted)) {
-        if (!names.contains(name))
-            return false;
-    }
 
     QStringList settingsColumns;
     for (const SettingsStep& step : settingsSteps(false))
         settingsColumns << step.columns;
     for (const char* column : kGroupMemoryColumns)
         settingsColumns << QLatin1String(column);
-    const QSqlRecord settings = m_db.record(QStringLiteral("BRset63"));
-    for (const QString& column : std::as_const(settingsColumns)) {
-        if (settings.indexOf(column) < 0)
-            return false;
-    }
-    return m_db.record(QStringLiteral("BRnot80")).indexOf(QStringLiteral("gruppo")) >= 0
-           && m_db.record(QStringLiteral("BRtod63")).indexOf(QStringLiteral("gruppo")) >= 0;
+    const QString columnsOf = QStringLiteral("SELECT name FROM pragma_table_info(:table)");
+    QStringList settings;
+    QStringList notes;
+    QStringList toDo;
+    if (!namesOf(columnsOf, QStringLiteral("BRset63"), &settings) || !namesOf(columnsOf, QStringLiteral("BRnot80"), &notes)
+        || !namesOf(columnsOf, QStringLiteral("BRtod63"), &toDo))
+        return false;
+    const auto holdsAll = [](const QStringList& present, const QStringList& names) {
+        return std::all_of(names.cbegin(), names.cend(),
+                           [&present](const QString& name) { return present.contains(name.toLower()); });
+    };
+    return holdsAll(names, wanted) && holdsAll(settings, settingsColumns)
+           && notes.contains(QLatin1String("gruppo")) && toDo.contains(QLatin1String("gruppo"));
 }
 
 bool Schema::tableExists(const QString& table) const

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+struct sqlite3;
+
 namespace brivane::store {
 
 // What creating and upgrading an archive did.
@@ -33,6 +35,8 @@ public:
     // True when createAndUpgrade would change nothing: every table, column
     // and index is there and no DROPSET marker waits. Only reads.
     bool isCurrent() const;
+    // The same on a bare engine connection to the archive in `archiveFolder`.
+    static bool isCurrent(sqlite3* connection, const QString& archiveFolder);
 
     static QStringList tableNames();
 
