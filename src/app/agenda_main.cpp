@@ -2,6 +2,7 @@
 // libraries. `brivane-agenda [yyyy-mm-dd] [--days N] [--show-suspended]`
 // prints what `brivane-organizer --agenda` prints for the same arguments.
 #include "cli/AgendaCommand.h"
+#include "store/ArchiveLocation.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -11,6 +12,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    brivane::store::ArchiveLocation::nameTheProgram();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

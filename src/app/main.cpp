@@ -18,6 +18,7 @@ int main(int argc, char* argv[])
     const bool commandLine = arguments.size() > 1 && arguments[1].startsWith(QLatin1String("--"));
     if (commandLine) {
         QCoreApplication app(argc, argv);
+        brivane::store::ArchiveLocation::nameTheProgram();
         QTextStream out(stdout);
         QTextStream err(stderr);
         const int status = brivane::cli::runCommandLine(arguments, out, err);
@@ -28,10 +29,9 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brivane Organizer"));
     // No display name: Qt would add it to every window title, and the
     // titles already carry the program's name.
-    QApplication::setOrganizationName(QStringLiteral("Brivane"));
+    brivane::store::ArchiveLocation::nameTheProgram();
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWheelScrollLines(1);
 

@@ -22,6 +22,12 @@ QString withSeparator(const QString& folder)
 
 } // namespace
 
+void ArchiveLocation::nameTheProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Brivane Organizer"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Brivane"));
+}
+
 QString ArchiveLocation::programFolder()
 {
     const QString home = qEnvironmentVariable("BRIVANE_HOME");

@@ -13,6 +13,11 @@ class ArchiveLocation
 public:
     static constexpr int kMaxPathText = 128;
 
+    // Gives the process the program's names ("Brivane Organizer" of
+    // "Brivane"). An installed copy keeps its archive in the per-user data
+    // folder made of them, so every program that looks for the archive, the
+    // window and the terminal agenda alike, sets them first.
+    static void nameTheProgram();
     // With a trailing separator, as every data path is built on it.
     static QString programFolder();
     static QString defaultArchiveFolder(const QString& programFolder);

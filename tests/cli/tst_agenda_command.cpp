@@ -28,12 +28,19 @@ struct Run
 
 // As the user running the tests, or as another account (nobody) when that
 // user is root, whom file permissions do not stop.
+// An empty `home` leaves the program to find its own folder; `extra` adds
+// to the environment.
 Run runProgram(const QString& program, const QString& home, const QStringList& arguments,
-               bool asUnprivileged = false)
+               bool asUnprivileged = false, const QList<QPair<QString, QString>>& extra = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("BRIVANE_HOME"), home);
+    if (home.isEmpty())
+        env.remove(QStringLiteral("BRIVANE_HOME"));
+    else
+        env.insert(QStringLiteral("BRIVANE_HOME"), home);
+    for (const auto& [name, value] : extra)
+        env.insert(name, value);
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -316,6 +323,39 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll() == before);
         QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+    }
+
+    // An installed copy cannot write beside itself: both terminal programs
+    // then keep the archive in the per-user data folder of the program's
+    // names, the one the window uses too.
+    void installedCopyUsesTheProgramsDataFolder()
+    {
+        if (::getuid() == 0 && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            QSKIP("running as root without setpriv to drop the rights that ignore permissions");
+        QTemporaryDir place;
+        const QString bin = place.path() + QStringLiteral("/bin");
+        const QString data = place.path() + QStringLiteral("/data");
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(data));
+        const QString agenda = bin + QStringLiteral("/brivane-agenda");
+        const QString organizer = bin + QStringLiteral("/brivane-organizer");
+        QVERIFY(QFile::copy(QStringLiteral(BRIVANE_AGENDA), agenda));
+        QVERIFY(QFile::copy(QStringLiteral(BRIVANE_PROGRAM), organizer));
+        QVERIFY(::chmod(QFile::encodeName(place.path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(bin).constData(), 0555) == 0);
+        QVERIFY(::chmod(QFile::encodeName(data).constData(), 0777) == 0);
+        const QList<QPair<QString, QString>> user = {{QStringLiteral("HOME"), data},
+                                                     {QStringLiteral("XDG_DATA_HOME"), data}};
+
+        const Run first = runProgram(agenda, QString(), {QStringLiteral("2025-05-05")}, true, user);
+        QVERIFY2(first.status == 0, qPrintable(first.err));
+        const Run second = runProgram(organizer, QString(), {QStringLiteral("--agenda"), QStringLiteral("2025-05-05")},
+                                      true, user);
+        QVERIFY2(second.status == 0, qPrintable(second.err));
+        ::chmod(QFile::encodeName(bin).constData(), 0755);
+
+        const QStringList folders = QDir(data).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(folders, QStringList{QStringLiteral("Brivane")});
+        QVERIFY(QFile::exists(data + QStringLiteral("/Brivane/Brivane Organizer/myarcs/boarc.abs")));
     }
 
     void missingSharedFolderWarnsAndUsesDefault()
