@@ -1,29 +1,20 @@
 #include "Floor.h"
 
+#include "store/EngineRead.h"
+
 #include <QHash>
-#include <QSqlDriver>
 #include <QSqlQuery>
 
 #include <sqlite3.h>
 
 namespace brivane::bench {
 
-namespace {
-
-sqlite3* handleOf(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver()->handle();
-    return handle.isValid() ? *static_cast<sqlite3* const*>(handle.data()) : nullptr;
-}
-
-} // namespace
-
 int runOnEngine(const QSqlDatabase& db, const QString& statement,
                 const std::function<QVariant(const QString&)>& valueOf)
 {
     // One prepared statement per text, kept like Qt keeps its prepared query.
     static QHash<QString, sqlite3_stmt*> prepared;
-    sqlite3* handle = handleOf(db);
+    sqlite3* handle = store::engineHandle(db);
     sqlite3_stmt* stmt = prepared.value(statement);
     if (!stmt) {
         const QByteArray text = statement.toUtf8();

@@ -1,8 +1,8 @@
 #include "notes/NoteListModel.h"
 
 #include "notes/TextMatch.h"
+#include "store/EngineRead.h"
 
-#include <QSqlDriver>
 #include <QVariant>
 #include <sqlite3.h>
 
@@ -11,14 +11,6 @@ using namespace Qt::StringLiterals;
 namespace brivane::notes {
 
 namespace {
-
-sqlite3* connectionOf(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.data());
-}
 
 // Owns a prepared statement.
 class Statement
@@ -47,7 +39,7 @@ bool NoteListModel::run(const QSqlDatabase& db, const NoteSearch& search, QStrin
     QList<qint64> keys;
     QList<QString> titles;
     QString failure;
-    sqlite3* connection = connectionOf(db);
+    sqlite3* connection = store::engineHandle(db);
     Statement statement;
     if (!connection || !db.isOpen()) {
         failure = u"The archive is not open."_s;

@@ -1,6 +1,7 @@
 #include "notes/TextMatch.h"
 
-#include <QSqlDriver>
+#include "store/EngineRead.h"
+
 #include <QVariant>
 #include <sqlite3.h>
 
@@ -226,10 +227,7 @@ bool textContains(QByteArrayView utf8Text, QByteArrayView utf8UpperNeedle)
 
 bool registerTextContains(const QSqlDatabase& db)
 {
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    auto* connection = *static_cast<sqlite3* const*>(handle.data());
+    sqlite3* connection = store::engineHandle(db);
     if (!connection)
         return false;
     return sqlite3_create_function(connection, "NOTE_CONTAINS", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC,

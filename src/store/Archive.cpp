@@ -1,12 +1,12 @@
 #include "store/Archive.h"
 
+#include "store/EngineRead.h"
 #include "store/LocaleCollation.h"
 #include "store/PrivateFiles.h"
 #include "store/WriteTransaction.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <sqlite3.h>
@@ -51,10 +51,7 @@ void unicodeUpper(sqlite3_context* context, int argc, sqlite3_value** argv)
 
 bool registerUnicodeUpper(const QSqlDatabase& db)
 {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    auto* connection = *static_cast<sqlite3* const*>(handle.data());
+    sqlite3* connection = engineHandle(db);
     if (!connection)
         return false;
     return sqlite3_create_function(connection, "UPPER", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,

@@ -1,23 +1,14 @@
 #include "store/DataWriteGuard.h"
 
+#include "store/EngineRead.h"
+
 #include <QSet>
-#include <QSqlDriver>
 #include <QVariant>
 #include <sqlite3.h>
 
 namespace brivane::store {
 
 namespace {
-
-sqlite3* handleOf(const QSqlDatabase& db)
-{
-    if (!db.isValid() || !db.driver())
-        return nullptr;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.data());
-}
 
 QSet<sqlite3*>& blockedConnections()
 {
@@ -49,7 +40,7 @@ int authorize(void*, int action, const char* table, const char*, const char*, co
 
 bool DataWriteGuard::setBlocked(const QSqlDatabase& db, bool blocked)
 {
-    sqlite3* connection = handleOf(db);
+    sqlite3* connection = engineHandle(db);
     if (!connection)
         return false;
     // Setting an authorizer expires every prepared statement, so a statement
@@ -65,7 +56,7 @@ bool DataWriteGuard::setBlocked(const QSqlDatabase& db, bool blocked)
 
 bool DataWriteGuard::isBlocked(const QSqlDatabase& db)
 {
-    sqlite3* connection = handleOf(db);
+    sqlite3* connection = engineHandle(db);
     return connection && blockedConnections().contains(connection);
 }
 

@@ -1,7 +1,8 @@
 #include "store/LocaleCollation.h"
 
+#include "store/EngineRead.h"
+
 #include <QCollator>
-#include <QSqlDriver>
 #include <QVariant>
 #include <sqlite3.h>
 
@@ -83,10 +84,7 @@ QLocale collationLocale()
 
 bool registerLocaleCollation(const QSqlDatabase& db)
 {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    auto* connection = *static_cast<sqlite3* const*>(handle.data());
+    sqlite3* connection = engineHandle(db);
     if (!connection)
         return false;
     auto collator = std::make_unique<QCollator>(collationLocale());

@@ -1,6 +1,7 @@
 #include "store/WriteTransaction.h"
 
-#include <QSqlDriver>
+#include "store/EngineRead.h"
+
 #include <QSqlQuery>
 #include <QVariant>
 #include <sqlite3.h>
@@ -22,10 +23,7 @@ bool execute(const QSqlDatabase& db, const char* statement, QString* error)
 // Whether the connection is inside a transaction someone else opened.
 bool insideTransaction(const QSqlDatabase& db)
 {
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    auto* connection = *static_cast<sqlite3* const*>(handle.data());
+    sqlite3* connection = engineHandle(db);
     return connection && sqlite3_get_autocommit(connection) == 0;
 }
 
